@@ -1,6 +1,6 @@
 #include "ValueRules.h"
 
-#include "DecimalSeparator.h"
+#include "LocaleFormat.h"
 
 #include <cmath>
 #include <cstdlib>

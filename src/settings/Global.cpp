@@ -82,8 +82,18 @@ QString Cut255(const QString &s) { return s.left(255); }
 
 QString SettingsFileName() { return AppPath + QStringLiteral("ZENTRIX.INI"); }
 
+namespace {
+QString g_testAppPath;
+}
+
+void SetAppPathForTests(const QString &dirWithSeparator) { g_testAppPath = dirWithSeparator; }
+
 void InitPaths()
 {
+    if (!g_testAppPath.isEmpty()) {
+        AppPath = Cut255(g_testAppPath);
+        return;
+    }
     QString dir = QDir::toNativeSeparators(QCoreApplication::applicationDirPath());
     if (!dir.endsWith(QDir::separator()))
         dir += QDir::separator();

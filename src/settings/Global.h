@@ -61,6 +61,8 @@ void ResetGlobals();
 QString SettingsFileName();
 
 void InitPaths();
+// Tests run the program in a directory of their own: InitPaths then takes this one.
+void SetAppPathForTests(const QString &dirWithSeparator);
 void ReadWriteSettings(bool load);
 void ReadWriteModels(bool load);
 void ReadWriteGraphPlace(bool load, int left = 0, int top = 0, int width = 0, int height = 0);

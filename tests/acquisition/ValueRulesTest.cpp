@@ -1,4 +1,4 @@
-#include "DecimalSeparator.h"
+#include "LocaleFormat.h"
 #include "ReadingLine.h"
 #include "ValueRules.h"
 

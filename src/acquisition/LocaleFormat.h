@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QChar>
+#include <QDateTime>
+#include <QString>
 
 namespace Zentrix {
 
@@ -10,5 +12,13 @@ QChar DecimalSeparator();
 void SetDecimalSeparator(QChar sep);
 // Forget a value set by a test and take the system locale's again.
 void ResetDecimalSeparator();
+
+// The locale's time separator (':' in most locales).
+QChar TimeSeparator();
+
+// "hh:nn:ss", 24-hour, with the locale's time separator.
+QString FormatTimeOfDay(const QTime &t);
+// "mm-dd-yyyy hh:nn:ss".
+QString FormatClock(const QDateTime &t);
 
 } // namespace Zentrix

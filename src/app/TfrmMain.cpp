@@ -1,0 +1,364 @@
+#include "TfrmMain.h"
+
+#include "AppError.h"
+#include "DataSheetRules.h"
+#include "Global.h"
+#include "LocaleFormat.h"
+#include "SideBarMenu.h"
+#include "StatusLight.h"
+#include "TextGrid.h"
+#include "TfrmData.h"
+
+#include <QCloseEvent>
+#include <QDateTime>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QFile>
+#include <QGraphicsDropShadowEffect>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QScreen>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
+#include <QWindow>
+
+namespace Zentrix {
+
+TfrmMain *frmMain = nullptr;
+TfrmData *frmData = nullptr;
+
+namespace {
+const QString kDmmFilter = QStringLiteral("DMM files (*.DMM)");
+}
+
+TfrmMain::TfrmMain() : MessageDlg1(this)
+{
+    setObjectName(QStringLiteral("frmMain"));
+    setWindowTitle(QStringLiteral("DMM -"));
+    // The title strip takes the place of the system's title bar; the frame stays resizable.
+    setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
+    setMouseTracking(true);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(4, 0, 4, 4);
+    outer->setSpacing(0);
+    buildTitleStrip(outer);
+    buildToolBar(outer);
+    MdiArea = new QMdiArea(this);
+    MdiArea->setObjectName(QStringLiteral("MdiArea"));
+    MdiArea->setBackground(QColor(128, 128, 128));
+    outer->addWidget(MdiArea, 1);
+    buildStatusBar(outer);
+    buildMenu();
+    auto *sunken = new QGraphicsDropShadowEffect(lblTitle);
+    sunken->setOffset(-1, -1);
+    sunken->setBlurRadius(0);
+    sunken->setColor(QColor(0, 0, 0, 200));
+    lblTitle->setGraphicsEffect(sunken);
+
+    Timer1 = new QTimer(this);
+    Timer1->setInterval(1000);
+    connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
+
+    resize(783, 540);
+    if (const QScreen *s = QGuiApplication::primaryScreen())
+        move(s->availableGeometry().center() - rect().center());
+
+    frmMain = this;
+    FormCreate();
+    Timer1->start();
+}
+
+TfrmMain::~TfrmMain()
+{
+    if (frmMain == this)
+        frmMain = nullptr;
+    frmData = nullptr;
+}
+
+void TfrmMain::FormCreate()
+{
+    InitPaths();
+    ReadWriteSettings(true);
+    ReadWriteModels(true);
+    // The data sheet keeps its placement in the same settings file (SettingsFileName()).
+    GraphCount = 0;
+    CrCount = 0;
+    NoReplyCount = 0;
+    CurrentFileName = QStringLiteral("Untitled");
+    for (TFileDialog *d : {&OpenDialog1, &SaveDialog1}) {
+        d->Filter = kDmmFilter;
+        d->DefaultExt = QStringLiteral("DMM");
+        d->InitialDir = AppPath;
+    }
+    OpenDialog1.Title = QStringLiteral("Input Data filename");
+    SaveDialog1.OverwritePrompt = true;
+    DisplayStatus();
+}
+
+void TfrmMain::CreateChildWindows()
+{
+    // Start-up order: Graph, Data Sheet, Gauge. The Graph and Gauge windows join here.
+    frmData = new TfrmData(MdiArea);
+    frmData->subWindow()->show();
+}
+
+void TfrmMain::DisplayStatus()
+{
+    lblTitle->setText(QStringLiteral("DMM - ") + ModelName(Settings.MODEL));
+    setWindowTitle(lblTitle->text());
+    stComm->setText(QStringLiteral("COM%1-9600-N-7-2").arg(Settings.PORT));
+    stFilename->setText(CurrentFileName);
+}
+
+void TfrmMain::btnConfigClick(QToolButton *button) { MenuProcess(button->property("Tag").toInt()); }
+
+void TfrmMain::Start1Click(QAction *item) { MenuProcess(item->property("Tag").toInt()); }
+
+void TfrmMain::MenuProcess(int command)
+{
+    switch (command) {
+    case 1:
+        Call_Config();
+        break;
+    case 2:
+        Data_Clear();
+        SetAcquisition(true);
+        break;
+    case 3:
+        SetAcquisition(false);
+        break;
+    case 4:
+        Open_File();
+        break;
+    case 5:
+        Data_Clear();
+        break;
+    case 6:
+        Save_File();
+        break;
+    case 7:
+    case 9: // "Print" > "Graph" of the pop-up menu
+        Print_Graph();
+        break;
+    case 8:
+        Print_Datasheet();
+        break;
+    case 11:
+    case 12:
+    case 77:
+        MessageDlg1.setKind(TMessageDlg::Information);
+        MessageDlg1.execute(command == 11   ? QStringLiteral("Graph windows are not available in this build.")
+                            : command == 12 ? QStringLiteral("Gauge windows are not available in this build.")
+                                            : QStringLiteral("The trace window is not available in this build."));
+        break;
+    case 98:
+        ShowReadme();
+        break;
+    case 0: // the pop-up menu's "Exit"
+    case 99:
+        close();
+        break;
+    default:
+        break;
+    }
+}
+
+void TfrmMain::MenuControl(bool acquiring)
+{
+    btnOffline->setEnabled(acquiring);
+    btnOnline->setEnabled(!acquiring);
+}
+
+void TfrmMain::Call_Config()
+{
+    MessageDlg1.setKind(TMessageDlg::Information);
+    MessageDlg1.execute(QStringLiteral("The configuration dialog is not available in this build."));
+}
+
+void TfrmMain::Open_File()
+{
+    if (!OpenDialog1.Execute(this))
+        return;
+    CurrentFileName = Cut255(OpenDialog1.FileName);
+    throw AppError(QStringLiteral("Cannot open file %1: data files are not available in this build.")
+                       .arg(OpenDialog1.FileName));
+}
+
+void TfrmMain::Save_File()
+{
+    if (!SaveDialog1.Execute(this))
+        return;
+    CurrentFileName = Cut255(SaveDialog1.FileName);
+    throw AppError(QStringLiteral("Cannot create file %1: data files are not available in this build.")
+                       .arg(SaveDialog1.FileName));
+}
+
+void TfrmMain::Print_Graph()
+{
+    MessageDlg1.setKind(TMessageDlg::Information);
+    MessageDlg1.execute(QStringLiteral("Printing is not available in this build."));
+}
+
+void TfrmMain::Print_Datasheet() { Print_Graph(); }
+
+void TfrmMain::SetAcquisition(bool on)
+{
+    MenuControl(on);
+    if (on) {
+        MenuControl(false);
+        throw AppError(QStringLiteral("The meter link is not available in this build."));
+    }
+}
+
+void TfrmMain::Data_Clear()
+{
+    frmData->ClearRows();
+    // Graph windows get ClearGraph and Gauge windows ClearGauge here, in child order.
+    CurrentFileName = QStringLiteral("Untitled");
+    stFilename->setText(CurrentFileName);
+    SampleCounter = 0;
+    NoReplyCount = 0;
+}
+
+void TfrmMain::DataToGraph()
+{
+    bool graphFound = false;
+    // Every Graph window is cleared here and marks graphFound.
+    if (!graphFound)
+        return;
+    const int n = frmData->SG1->RowCount() - 1;
+    for (int row = 1; row <= n; ++row) {
+        ReplayRow(row, true, false, true);
+        SampleCounter += 1;
+    }
+}
+
+void TfrmMain::ReplayRow(int row, bool toGraphs, bool toGauges, bool updateSummary)
+{
+    TextGrid *g = frmData->SG1;
+    const QString main = ReplayLine(g->Cell(dcMain, row));
+    const QString sub1 = ReplayLine(g->Cell(dcSub1, row));
+    const QString sub2 = ReplayLine(g->Cell(dcSub2, row));
+    const QString sub3 = ReplayLine(g->Cell(dcSub3, row));
+    DispatchSample(true, main, sub1, sub2, sub3, toGraphs, toGauges);
+    if (updateSummary)
+        frmData->UpdateSummary(main, sub1, sub2, sub3, g->Cell(dcTime, row));
+}
+
+void TfrmMain::DispatchSample(bool accepted, const QString &main, const QString &sub1, const QString &sub2,
+                              const QString &sub3, bool toGraphs, bool toGauges)
+{
+    const QList<QMdiSubWindow *> children = MdiArea->subWindowList(QMdiArea::CreationOrder);
+    for (QMdiSubWindow *child : children) {
+        // Graph windows take AddSample when toGraphs, Gauge windows ShowSample when toGauges;
+        // the data sheet receives nothing.
+        Q_UNUSED(child);
+    }
+    Q_UNUSED(accepted);
+    Q_UNUSED(main);
+    Q_UNUSED(sub1);
+    Q_UNUSED(sub2);
+    Q_UNUSED(sub3);
+    Q_UNUSED(toGraphs);
+    Q_UNUSED(toGauges);
+}
+
+void TfrmMain::Timer1Timer() { stDate->setText(FormatClock(QDateTime::currentDateTime())); }
+
+void TfrmMain::SpeedButton1Click(QToolButton *button)
+{
+    if (button->property("Tag").toInt() == 1)
+        showNormal();
+    else
+        showMaximized();
+}
+
+void TfrmMain::ShowReadme()
+{
+    const QString name = AppPath + QStringLiteral("README.md");
+    QFile f(name);
+    if (!f.open(QIODevice::ReadOnly))
+        throw AppError(QStringLiteral("Cannot open file %1").arg(name));
+    // A window of its own, so that the operator can read it beside the program.
+    auto *dlg = new QDialog(this);
+    dlg->setObjectName(QStringLiteral("frmReadme"));
+    dlg->setAttribute(Qt::WA_DeleteOnClose);
+    dlg->setWindowTitle(QStringLiteral("Zentrix - README"));
+    dlg->resize(640, 480);
+    auto *layout = new QVBoxLayout(dlg);
+    auto *text = new QTextBrowser(dlg);
+    text->setObjectName(QStringLiteral("readmeText"));
+    text->setMarkdown(QString::fromUtf8(f.readAll()));
+    layout->addWidget(text);
+    auto *buttons = new QDialogButtonBox(QDialogButtonBox::Close, dlg);
+    connect(buttons, &QDialogButtonBox::rejected, dlg, &QDialog::close);
+    layout->addWidget(buttons);
+    dlg->show();
+}
+
+QList<QToolButton *> TfrmMain::toolButtons() const
+{
+    return {btnConfig,     btnOnline,    btnOffline,   btnOpen, btnClear, btnSave,
+            btnPrintGraph, SpeedButton7, SpeedButton3, btnHelp, btnExit};
+}
+
+QList<QAction *> TfrmMain::menuItems() const
+{
+    return {Graph2, Gauge1, Configuratio1, Start1, Stop1, FileOpen1, FileSave1, DataClear1, DataSheet1, Graph1,
+            Exit1};
+}
+
+void TfrmMain::contextMenuEvent(QContextMenuEvent *e) { BcBarPopupMenu1->popup(e->globalPos()); }
+
+void TfrmMain::closeEvent(QCloseEvent *e)
+{
+    if (frmData)
+        frmData->SavePlacement();
+    e->accept();
+}
+
+bool TfrmMain::eventFilter(QObject *watched, QEvent *event)
+{
+    // Image1, Image2 and the title drag the frame like a caption does.
+    if (event->type() == QEvent::MouseButtonPress && windowHandle()) {
+        if (!isMaximized())
+            windowHandle()->startSystemMove();
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonDblClick) {
+        isMaximized() ? showNormal() : showMaximized();
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
+}
+
+void TfrmMain::mousePressEvent(QMouseEvent *e)
+{
+    const Qt::Edges edges = edgesAt(e->position().toPoint());
+    if (edges && windowHandle() && e->button() == Qt::LeftButton)
+        windowHandle()->startSystemResize(edges);
+    else
+        QWidget::mousePressEvent(e);
+}
+
+void TfrmMain::mouseMoveEvent(QMouseEvent *e)
+{
+    const Qt::Edges edges = edgesAt(e->position().toPoint());
+    if (edges == (Qt::RightEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeFDiagCursor);
+    else if (edges == (Qt::LeftEdge | Qt::BottomEdge))
+        setCursor(Qt::SizeBDiagCursor);
+    else if (edges & (Qt::LeftEdge | Qt::RightEdge))
+        setCursor(Qt::SizeHorCursor);
+    else if (edges & Qt::BottomEdge)
+        setCursor(Qt::SizeVerCursor);
+    else
+        unsetCursor();
+    QWidget::mouseMoveEvent(e);
+}
+
+} // namespace Zentrix

@@ -1,0 +1,122 @@
+#pragma once
+
+#include "FileDialogs.h"
+#include "MessageBox.h"
+
+#include <QWidget>
+
+class QAction;
+class QHBoxLayout;
+class QMenu;
+class QVBoxLayout;
+class QLabel;
+class QMdiArea;
+class QTimer;
+class QToolButton;
+
+namespace Zentrix {
+
+class SideBarMenu;
+class TStatusLight;
+class TfrmData;
+
+// The MDI frame: title strip, tool bar, pop-up menu, status bar, and the commands.
+class TfrmMain : public QWidget
+{
+    Q_OBJECT
+
+public:
+    TfrmMain();
+    ~TfrmMain() override;
+
+    // The child windows of start-up, in their order.
+    void CreateChildWindows();
+
+    void FormCreate();
+    void DisplayStatus();
+    void btnConfigClick(QToolButton *button);
+    void Start1Click(QAction *item);
+    virtual void MenuProcess(int command);
+    void MenuControl(bool acquiring);
+    void Call_Config();
+    void Open_File();
+    void Save_File();
+    void Data_Clear();
+    void DataToGraph();
+    void ReplayRow(int row, bool toGraphs, bool toGauges, bool updateSummary);
+    virtual void DispatchSample(bool accepted, const QString &main, const QString &sub1, const QString &sub2,
+                        const QString &sub3, bool toGraphs, bool toGauges);
+    void Timer1Timer();
+    void SpeedButton1Click(QToolButton *button);
+    void SetAcquisition(bool on);
+    void Print_Graph();
+    void Print_Datasheet();
+    void ShowReadme();
+
+    // Title strip
+    QLabel *Image2;
+    QLabel *Image1;
+    QWidget *TitleBar1;
+    QLabel *lblTitle;
+    QToolButton *SpeedButton1;
+    QToolButton *SpeedButton2;
+    // Tool bar
+    QToolButton *btnConfig;
+    QToolButton *btnOnline;
+    QToolButton *btnOffline;
+    QToolButton *btnOpen;
+    QToolButton *btnClear;
+    QToolButton *btnSave;
+    QToolButton *btnPrintGraph;
+    QToolButton *SpeedButton7;
+    QToolButton *SpeedButton3;
+    QToolButton *btnHelp;
+    QToolButton *btnExit;
+    // Pop-up menu
+    SideBarMenu *BcBarPopupMenu1;
+    QAction *New1, *Graph2, *Gauge1, *Configuratio1, *Start1, *Stop1, *FileOpen1, *FileSave1, *DataClear1,
+        *Printdatasheet1, *DataSheet1, *Graph1, *Exit1;
+    // Status bar
+    TStatusLight *lightTX;
+    TStatusLight *lightRX;
+    QLabel *stComm;
+    QLabel *lblFileName;
+    QLabel *stFilename;
+    QLabel *stDate;
+    // Non-visual members
+    QTimer *Timer1;
+    TFileDialog OpenDialog1{TFileDialog::Open};
+    TFileDialog SaveDialog1{TFileDialog::Save};
+    TMessageDlg MessageDlg1;
+
+    QMdiArea *MdiArea;
+    // Meter link counters
+    int CrCount = 0;
+    int NoReplyCount = 0;
+
+    QList<QToolButton *> toolButtons() const;
+    QList<QAction *> menuItems() const;
+
+protected:
+    void contextMenuEvent(QContextMenuEvent *e) override;
+    void closeEvent(QCloseEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void paintEvent(QPaintEvent *e) override;
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void buildTitleStrip(QVBoxLayout *outer);
+    void buildToolBar(QVBoxLayout *outer);
+    void buildMenu();
+    void buildStatusBar(QVBoxLayout *outer);
+    QToolButton *addTool(QHBoxLayout *row, const char *name, const QString &hint, int tag);
+    QAction *addItem(QMenu *menu, const char *name, const QString &caption, int tag, bool handled);
+    Qt::Edges edgesAt(const QPoint &pos) const;
+};
+
+// The most recently created window of each class.
+extern TfrmMain *frmMain;
+extern TfrmData *frmData;
+
+} // namespace Zentrix

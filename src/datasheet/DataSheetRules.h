@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QString>
+
+namespace Zentrix {
+
+class TextGrid;
+struct TSettings;
+
+// Summary grid layout: rows of the min/max times and values.
+enum SummaryRow { srMinTime = 1, srMinValue = 2, srMaxTime = 3, srMaxValue = 4 };
+
+// A stored cell turned back into a reading line with its carriage return: cells of fewer than
+// 12 characters become 13 blanks.
+QString ReplayLine(const QString &cell);
+
+// Folds the value of one reading line into column col of the summary grid, stamped with stamp.
+void FoldChannelSummary(TextGrid &summary, int col, const QString &line, const QString &stamp);
+
+// The companion grid (4 x 6) from the settings.
+void FillConfigGrid(TextGrid &config, const TSettings &s);
+
+} // namespace Zentrix

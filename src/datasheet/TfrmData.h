@@ -1,0 +1,54 @@
+#pragma once
+
+#include <QWidget>
+
+class QMdiArea;
+class QMdiSubWindow;
+class QSplitter;
+
+namespace Zentrix {
+
+class GridView;
+class TextGrid;
+
+// Data columns of SG1.
+enum DataColumn { dcNo = 0, dcMain = 1, dcSub1 = 2, dcSub2 = 3, dcSub3 = 4, dcTime = 5 };
+
+// The Data Sheet: every sample since the last clear as one row, under a min/max summary.
+class TfrmData : public QWidget
+{
+    Q_OBJECT
+
+public:
+    // Creates the window as a child of the frame's MDI area.
+    explicit TfrmData(QMdiArea *area);
+    ~TfrmData() override;
+
+    TextGrid *SG1;   // the data sheet
+    TextGrid *SG2;   // the companion's configuration grid, never shown
+    TextGrid *SG3;   // the summary
+    GridView *SG1View;
+    GridView *SG3View;
+    QSplitter *Splitter1;
+    bool FirstRowFree = true;
+
+    QMdiSubWindow *subWindow() const { return m_sub; }
+
+    void AddRow(const QString &No, const QString &Main, const QString &Sub1, const QString &Sub2,
+                const QString &Sub3, const QString &Time);
+    void UpdateSummary(const QString &Main, const QString &Sub1, const QString &Sub2, const QString &Sub3,
+                       const QString &Time);
+    void UpdateChannelSummary(const QString &line, int col, const QString &Time);
+    void ClearRows();
+    void ClearSummary();
+    void FillConfigGrid();
+
+    // The window's rectangle under FORM / DataSheet of the settings file.
+    void RestorePlacement();
+    void SavePlacement();
+
+private:
+    QMdiSubWindow *m_sub = nullptr;
+};
+
+} // namespace Zentrix
