@@ -44,6 +44,18 @@ QString FormatTimeOfDay(const QTime &t)
     return two(t.hour()) + s + two(t.minute()) + s + two(t.second());
 }
 
+QString CurrentTimeOfDayText()
+{
+    static qint64 lastSecond = -1;
+    static QString text;
+    const qint64 second = QDateTime::currentMSecsSinceEpoch() / 1000;
+    if (second != lastSecond) {
+        lastSecond = second;
+        text = FormatTimeOfDay(QTime::currentTime());
+    }
+    return text;
+}
+
 QString FormatClock(const QDateTime &t)
 {
     const QDate d = t.date();

@@ -18,6 +18,9 @@ QChar TimeSeparator();
 
 // "hh:nn:ss", 24-hour, with the locale's time separator.
 QString FormatTimeOfDay(const QTime &t);
+// The current time of day as FormatTimeOfDay gives it. The local time is looked up once a
+// second only: the C library stats the time zone file on every lookup.
+QString CurrentTimeOfDayText();
 // "mm-dd-yyyy hh:nn:ss".
 QString FormatClock(const QDateTime &t);
 

@@ -192,7 +192,8 @@ void TfrmMain::buildStatusBar(QVBoxLayout *outer)
     auto *bar = new QWidget(this);
     bar->setObjectName(QStringLiteral("StatusBar1"));
     bar->setFixedHeight(23);
-    QFont small = bar->font();
+    // Arial's metrics (Liberation Sans here) keep the port text inside its 104 pixels.
+    QFont small(QStringLiteral("Arial"));
     small.setPixelSize(11);
     bar->setFont(small);
     auto *row = new QHBoxLayout(bar);

@@ -30,7 +30,7 @@ protected:
     void closeEvent(QCloseEvent *e) override { e->ignore(); }
 };
 
-QString now() { return FormatTimeOfDay(QTime::currentTime()); }
+QString now() { return CurrentTimeOfDayText(); }
 
 } // namespace
 

@@ -49,8 +49,19 @@ void GridView::applyWidths()
 
 void GridView::showCurrentRow(int row)
 {
-    const int r = row - m_grid->FixedRows();
-    if (r < 0)
+    // Finding a row's place costs time in proportion to the row count after every insert,
+    // so the view follows the current row once per event-loop turn, not once per row.
+    const bool scheduled = m_pendingRow >= 0;
+    m_pendingRow = row;
+    if (!scheduled)
+        QMetaObject::invokeMethod(this, &GridView::scrollToPending, Qt::QueuedConnection);
+}
+
+void GridView::scrollToPending()
+{
+    const int r = m_pendingRow - m_grid->FixedRows();
+    m_pendingRow = -1;
+    if (r < 0 || r >= m_grid->rowCount())
         return;
     const QModelIndex idx = m_grid->index(r, 0);
     selectionModel()->setCurrentIndex(idx, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);

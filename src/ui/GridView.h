@@ -21,7 +21,10 @@ private:
     void applyWidths();
     void showCurrentRow(int row);
 
+    void scrollToPending();
+
     TextGrid *m_grid;
+    int m_pendingRow = -1;
 };
 
 } // namespace Zentrix

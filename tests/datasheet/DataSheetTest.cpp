@@ -3,6 +3,7 @@
 #include "TextGrid.h"
 #include "TfrmData.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
@@ -63,6 +64,7 @@ TEST_F(DataSheet, RowsAreNumberedAndStamped)
     EXPECT_EQ(data->SG1->RowCount(), 3);
     EXPECT_EQ(data->SG1->Row(2), QStringList({"1", line("2.000"), "s1", "s2", "s3", "12:34:56"}));
     EXPECT_EQ(data->SG1->CurrentRow(), 2);
+    QCoreApplication::processEvents();
     EXPECT_EQ(data->SG1View->currentIndex().row(), 1);
 }
 
