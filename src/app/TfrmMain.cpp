@@ -5,6 +5,7 @@
 #include "Global.h"
 #include "LocaleFormat.h"
 #include "SideBarMenu.h"
+#include "SerialPort.h"
 #include "StatusLight.h"
 #include "TextGrid.h"
 #include "TfrmData.h"
@@ -59,6 +60,10 @@ TfrmMain::TfrmMain() : MessageDlg1(this)
     sunken->setColor(QColor(0, 0, 0, 200));
     lblTitle->setGraphicsEffect(sunken);
 
+    RTimer = new QTimer(this);
+    connect(RTimer, &QTimer::timeout, this, &TfrmMain::RTimerTimer);
+    SetComm(std::make_unique<TComPort>());
+
     Timer1 = new QTimer(this);
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, &TfrmMain::Timer1Timer);
@@ -86,8 +91,8 @@ void TfrmMain::FormCreate()
     ReadWriteModels(true);
     // The data sheet keeps its placement in the same settings file (SettingsFileName()).
     GraphCount = 0;
-    CrCount = 0;
-    NoReplyCount = 0;
+    Link.CrCount = 0;
+    Link.NoReplyCount = 0;
     CurrentFileName = QStringLiteral("Untitled");
     for (TFileDialog *d : {&OpenDialog1, &SaveDialog1}) {
         d->Filter = kDmmFilter;
@@ -205,15 +210,6 @@ void TfrmMain::Print_Graph()
 
 void TfrmMain::Print_Datasheet() { Print_Graph(); }
 
-void TfrmMain::SetAcquisition(bool on)
-{
-    MenuControl(on);
-    if (on) {
-        MenuControl(false);
-        throw AppError(QStringLiteral("The meter link is not available in this build."));
-    }
-}
-
 void TfrmMain::Data_Clear()
 {
     frmData->ClearRows();
@@ -221,7 +217,7 @@ void TfrmMain::Data_Clear()
     CurrentFileName = QStringLiteral("Untitled");
     stFilename->setText(CurrentFileName);
     SampleCounter = 0;
-    NoReplyCount = 0;
+    Link.NoReplyCount = 0;
 }
 
 void TfrmMain::DataToGraph()

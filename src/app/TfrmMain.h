@@ -1,9 +1,11 @@
 #pragma once
 
 #include "FileDialogs.h"
+#include "MeterLink.h"
 #include "MessageBox.h"
 
 #include <QWidget>
+#include <memory>
 
 class QAction;
 class QHBoxLayout;
@@ -19,6 +21,7 @@ namespace Zentrix {
 class SideBarMenu;
 class TStatusLight;
 class TfrmData;
+class TSerialPort;
 
 // The MDI frame: title strip, tool bar, pop-up menu, status bar, and the commands.
 class TfrmMain : public QWidget
@@ -90,9 +93,20 @@ public:
     TMessageDlg MessageDlg1;
 
     QMdiArea *MdiArea;
-    // Meter link counters
-    int CrCount = 0;
-    int NoReplyCount = 0;
+
+    // Meter link
+    std::unique_ptr<TSerialPort> Comm1;
+    QTimer *RTimer;
+    MeterLink Link;
+    // Tests put a port of their own in place of the real one.
+    void SetComm(std::unique_ptr<TSerialPort> port);
+    void RTimerTimer();
+    void Comm1TriggerAvail(int count);
+    void Comm1LinkLost(const QString &reason);
+    void OnePacket_Parser();
+    bool TriggerCheck(const QString &line);
+    bool CaptureCheck(const QString &line);
+    bool Acquiring() const;
 
     QList<QToolButton *> toolButtons() const;
     QList<QAction *> menuItems() const;
@@ -106,6 +120,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void ProcessResponse();
     void buildTitleStrip(QVBoxLayout *outer);
     void buildToolBar(QVBoxLayout *outer);
     void buildMenu();

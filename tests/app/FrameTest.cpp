@@ -197,7 +197,7 @@ TEST_F(Frame, DataClearEmptiesTheSheetAndNamesItUntitled)
     CurrentFileName = "/tmp/run.DMM";
     frame->stFilename->setText(CurrentFileName);
     SampleCounter = 2;
-    frame->NoReplyCount = 3;
+    frame->Link.NoReplyCount = 3;
     frame->MenuProcess(5);
     EXPECT_EQ(frmData->SG1->RowCount(), 2);
     EXPECT_TRUE(frmData->FirstRowFree);
@@ -205,7 +205,7 @@ TEST_F(Frame, DataClearEmptiesTheSheetAndNamesItUntitled)
     EXPECT_EQ(CurrentFileName, "Untitled");
     EXPECT_EQ(frame->stFilename->text(), "Untitled");
     EXPECT_EQ(SampleCounter, 0);
-    EXPECT_EQ(frame->NoReplyCount, 0);
+    EXPECT_EQ(frame->Link.NoReplyCount, 0);
 }
 
 TEST_F(Frame, ReplayRowRebuildsLinesAndTheSummary)
