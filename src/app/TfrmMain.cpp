@@ -89,6 +89,8 @@ void TfrmMain::FormCreate()
     InitPaths();
     ReadWriteSettings(true);
     ReadWriteModels(true);
+    // No trace window is open at start, whatever the file says.
+    Settings.DEBUG = TraceWindowOpen();
     // The data sheet keeps its placement in the same settings file (SettingsFileName()).
     GraphCount = 0;
     Link.CrCount = 0;
@@ -188,19 +190,25 @@ void TfrmMain::Open_File()
 {
     if (!OpenDialog1.Execute(this))
         return;
+    // The name is taken once the pair has been read: a failed open changes nothing.
+    frmData->ReadWriteFile(OpenDialog1.FileName, true);
     CurrentFileName = Cut255(OpenDialog1.FileName);
-    throw AppError(QStringLiteral("Cannot open file %1: data files are not available in this build.")
-                       .arg(OpenDialog1.FileName));
+    // A companion cannot open or close the trace window.
+    Settings.DEBUG = TraceWindowOpen();
+    DataToGraph();
+    stFilename->setText(CurrentFileName);
 }
 
 void TfrmMain::Save_File()
 {
     if (!SaveDialog1.Execute(this))
         return;
+    frmData->ReadWriteFile(SaveDialog1.FileName, false);
     CurrentFileName = Cut255(SaveDialog1.FileName);
-    throw AppError(QStringLiteral("Cannot create file %1: data files are not available in this build.")
-                       .arg(SaveDialog1.FileName));
+    stFilename->setText(CurrentFileName);
 }
+
+bool TfrmMain::TraceWindowOpen() const { return false; }
 
 void TfrmMain::Print_Graph()
 {

@@ -107,6 +107,7 @@ public:
     bool TriggerCheck(const QString &line);
     bool CaptureCheck(const QString &line);
     bool Acquiring() const;
+    bool TraceWindowOpen() const;
 
     QList<QToolButton *> toolButtons() const;
     QList<QAction *> menuItems() const;

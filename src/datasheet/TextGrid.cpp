@@ -253,6 +253,23 @@ void TextGrid::SetColWidth(int col, int width)
     emit columnWidthsChanged();
 }
 
+void TextGrid::SwapContent(TextGrid &other)
+{
+    beginResetModel();
+    other.beginResetModel();
+    std::swap(m_colCount, other.m_colCount);
+    std::swap(m_rows, other.m_rows);
+    std::swap(m_chunks, other.m_chunks);
+    std::swap(m_liveBytes, other.m_liveBytes);
+    std::swap(m_usedBytes, other.m_usedBytes);
+    m_colWidths.resize(static_cast<size_t>(m_colCount), 64);
+    other.m_colWidths.resize(static_cast<size_t>(other.m_colCount), 64);
+    m_currentRow = std::min(m_currentRow, RowCount() - 1);
+    other.m_currentRow = std::min(other.m_currentRow, other.RowCount() - 1);
+    other.endResetModel();
+    endResetModel();
+}
+
 size_t TextGrid::StorageBytes() const
 {
     size_t n = m_rows.capacity() * sizeof(uint64_t);

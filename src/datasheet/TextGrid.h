@@ -41,6 +41,9 @@ public:
     int ColWidth(int col) const;
     void SetColWidth(int col, int width);
 
+    // Takes over the other grid's rows and columns (the other gets this grid's); widths and look stay.
+    void SwapContent(TextGrid &other);
+
     // Bytes held for the rows' texts and their index; for the benchmark.
     size_t StorageBytes() const;
 

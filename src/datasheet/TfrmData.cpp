@@ -1,6 +1,8 @@
 #include "TfrmData.h"
 
+#include "AppError.h"
 #include "DataSheetRules.h"
+#include "GridTextFile.h"
 #include "Global.h"
 #include "GridView.h"
 #include "IniFile.h"
@@ -10,6 +12,7 @@
 #include <QHeaderView>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QSaveFile>
 #include <QSplitter>
 #include <QTime>
 #include <QCloseEvent>
@@ -145,6 +148,43 @@ void TfrmData::ClearSummary()
 }
 
 void TfrmData::FillConfigGrid() { Zentrix::FillConfigGrid(*SG2, Settings); }
+
+void TfrmData::ApplyConfigGrid() { Zentrix::ApplyConfigGrid(*SG2, Settings); }
+
+void TfrmData::ReadWriteFile(const QString &fileName, bool load)
+{
+    const DataFileNames names = DeriveDataFileNames(fileName);
+    if (!load) {
+        // The companion carries the settings of now, not those of start-up or the last load.
+        FillConfigGrid();
+        // Both files are written aside first, so a failure leaves the old pair whole.
+        QSaveFile data(names.data), companion(names.companion);
+        if (!data.open(QIODevice::WriteOnly) || data.write(GridText(*SG1)) < 0)
+            throw AppError(QStringLiteral("Cannot create file %1").arg(names.data));
+        if (!companion.open(QIODevice::WriteOnly) || companion.write(GridText(*SG2)) < 0)
+            throw AppError(QStringLiteral("Cannot create file %1").arg(names.companion));
+        if (!data.commit())
+            throw AppError(QStringLiteral("Cannot create file %1").arg(names.data));
+        if (!companion.commit())
+            throw AppError(QStringLiteral("Cannot create file %1").arg(names.companion));
+        return;
+    }
+    // Read into scratch grids shaped like the cleared sheet and the present companion grid.
+    TextGrid sheet(SG1->ColCount(), 2, 1, 1);
+    sheet.SetRow(0, SG1->Row(0));
+    LoadGridText(sheet, names.data);
+    TextGrid config(SG2->ColCount(), SG2->RowCount(), 0, 0);
+    for (int r = 0; r < SG2->RowCount(); ++r)
+        config.SetRow(r, SG2->Row(r));
+    LoadGridText(config, names.companion);
+    TSettings loaded = Settings;
+    Zentrix::ApplyConfigGrid(config, loaded);
+
+    ClearRows();
+    SG1->SwapContent(sheet);
+    SG2->SwapContent(config);
+    Settings = loaded;
+}
 
 void TfrmData::RestorePlacement()
 {

@@ -42,6 +42,11 @@ public:
     void ClearRows();
     void ClearSummary();
     void FillConfigGrid();
+    void ApplyConfigGrid();
+    // Load true: opens the pair named after fileName (the sheet, its companion grid and the
+    // settings it carries); a pair that cannot be read leaves all of them as they were.
+    // Load false: saves the sheet and the settings as they are now.
+    void ReadWriteFile(const QString &fileName, bool load);
 
     // The window's rectangle under FORM / DataSheet of the settings file.
     void RestorePlacement();

@@ -2,6 +2,8 @@
 #include "LocaleFormat.h"
 #include "MeterLink.h"
 
+#include "QtPrint.h"
+
 #include <gtest/gtest.h>
 
 using namespace Zentrix;

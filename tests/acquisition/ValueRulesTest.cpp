@@ -2,6 +2,8 @@
 #include "ReadingLine.h"
 #include "ValueRules.h"
 
+#include "QtPrint.h"
+
 #include <gtest/gtest.h>
 
 using namespace Zentrix;

@@ -254,22 +254,61 @@ TEST_F(Frame, MessagesGoThroughTheOneBox)
 
 TEST_F(Frame, ErrorsLeavingAHandlerAreShownAndTheProgramGoesOn)
 {
-    answer.nextFile = program.path("run.DMM");
+    // The parent of the chosen file is a plain file, so nothing can be created there.
+    QFile blocker(program.path("blocker"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    answer.nextFile = program.path("blocker/run.DMM");
     QTest::mouseClick(frame->btnSave, Qt::LeftButton);
     ASSERT_EQ(answer.messages.size(), 1u);
     EXPECT_EQ(answer.messages[0].kind, TMessageDlg::Error);
-    EXPECT_TRUE(answer.messages[0].text.contains(program.path("run.DMM")));
-    // Steps already done stay done: the name is taken, the status bar still shows the old one.
-    EXPECT_EQ(CurrentFileName, program.path("run.DMM"));
+    EXPECT_EQ(answer.messages[0].text, "Cannot create file " + program.path("blocker/run.DMM"));
+    // A failed save leaves the name as it was.
+    EXPECT_EQ(CurrentFileName, "Untitled");
     EXPECT_EQ(frame->stFilename->text(), "Untitled");
+    // The program goes on: the next command works.
+    answer.nextFile = program.path("run");
+    QTest::mouseClick(frame->btnSave, Qt::LeftButton);
+    EXPECT_EQ(answer.messages.size(), 1u);
+    EXPECT_EQ(CurrentFileName, program.path("run"));
+    EXPECT_EQ(frame->stFilename->text(), program.path("run"));
+    EXPECT_TRUE(QFile::exists(program.path("run.DMM")));
     // A cancelled dialog changes nothing.
     answer.nextFile.reset();
-    answer.messages.clear();
-    CurrentFileName = "Untitled";
     QTest::mouseClick(frame->btnOpen, Qt::LeftButton);
-    EXPECT_TRUE(answer.messages.empty());
+    EXPECT_EQ(answer.messages.size(), 1u);
     EXPECT_EQ(answer.dialogTitles.back(), "Input Data filename");
-    EXPECT_EQ(CurrentFileName, "Untitled");
+    EXPECT_EQ(CurrentFileName, program.path("run"));
+}
+
+TEST_F(Frame, OpeningAFileRestoresTheSheetAndItsSettings)
+{
+    for (int i = 0; i < 3; ++i)
+        frmData->AddRow(QString::number(i), "DC  " + QString::number(i) + ".000V   ", "", "", "", "10:00:0" + QString::number(i));
+    Settings.COUNT = 42;
+    answer.nextFile = program.path("three.dmm");
+    frame->MenuProcess(6);
+    Settings.COUNT = 7;
+    frame->MenuProcess(5);
+    SampleCounter = 9;
+    frame->MenuProcess(4);
+    ASSERT_TRUE(answer.messages.empty());
+    EXPECT_EQ(frmData->SG1->RowCount(), 4);
+    EXPECT_EQ(frmData->SG1->Cell(1, 3), "DC  2.000V   ");
+    EXPECT_EQ(Settings.COUNT, 42);
+    EXPECT_EQ(CurrentFileName, program.path("three.dmm"));
+    EXPECT_EQ(frame->stFilename->text(), program.path("three.dmm"));
+    // No graph window is open: nothing is replayed, the summary stays blank.
+    EXPECT_EQ(SampleCounter, 9);
+    EXPECT_EQ(frmData->SG3->Cell(1, 2), "");
+
+    // A pair that cannot be read leaves everything as it was.
+    QFile::remove(program.path("three.CFG"));
+    QTest::mouseClick(frame->btnOpen, Qt::LeftButton);
+    ASSERT_EQ(answer.messages.size(), 1u);
+    EXPECT_EQ(answer.messages[0].text, "Cannot open file " + program.path("three.CFG"));
+    EXPECT_EQ(frmData->SG1->RowCount(), 4);
+    EXPECT_EQ(CurrentFileName, program.path("three.dmm"));
 }
 
 TEST_F(Frame, ReadmeButtonShowsTheReadme)

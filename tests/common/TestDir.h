@@ -2,6 +2,7 @@
 
 #include "Global.h"
 #include "LocaleFormat.h"
+#include "QtPrint.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,6 +3,8 @@
 #include "TextGrid.h"
 
 #include <QSignalSpy>
+#include "QtPrint.h"
+
 #include <gtest/gtest.h>
 
 using namespace Zentrix;

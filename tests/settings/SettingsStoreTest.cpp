@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include "QtPrint.h"
+
 #include <gtest/gtest.h>
 
 using namespace Zentrix;
