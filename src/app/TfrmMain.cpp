@@ -9,6 +9,8 @@
 #include "StatusLight.h"
 #include "TextGrid.h"
 #include "TfrmData.h"
+#include "TfrmGauge.h"
+#include "TfrmGraph.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -31,6 +33,8 @@ namespace Zentrix {
 
 TfrmMain *frmMain = nullptr;
 TfrmData *frmData = nullptr;
+QPointer<TfrmGraph> frmGraph;
+QPointer<TfrmGauge> frmGauge;
 
 namespace {
 const QString kDmmFilter = QStringLiteral("DMM files (*.DMM)");
@@ -108,10 +112,41 @@ void TfrmMain::FormCreate()
 
 void TfrmMain::CreateChildWindows()
 {
-    // Start-up order: Graph, Data Sheet, Gauge. The Graph and Gauge windows join here.
+    // Start-up order: Graph, Data Sheet, Gauge.
+    NewGraph();
     frmData = new TfrmData(MdiArea);
     frmData->subWindow()->show();
+    NewGauge();
 }
+
+void TfrmMain::NewGraph()
+{
+    frmGraph = new TfrmGraph(MdiArea, this);
+    frmGraph->subWindow()->show();
+}
+
+void TfrmMain::NewGauge()
+{
+    frmGauge = new TfrmGauge(MdiArea);
+    frmGauge->subWindow()->show();
+}
+
+void TfrmMain::forEachChild(const std::function<void(QWidget *)> &f)
+{
+    // Counted once, in the frame's child order; a window closed meanwhile is skipped.
+    QList<QPointer<QWidget>> children;
+    // A closed window waits for its deletion hidden; it takes part in nothing more.
+    for (QMdiSubWindow *sub : MdiArea->subWindowList(QMdiArea::CreationOrder))
+        if (!sub->isHidden())
+            children << QPointer<QWidget>(sub->widget());
+    for (const QPointer<QWidget> &w : children)
+        if (w)
+            f(w.data());
+}
+
+bool TfrmMain::LinkOpen() const { return Comm1 && Comm1->IsOpen(); }
+
+const TextGrid *TfrmMain::DataSheet() const { return frmData ? frmData->SG1 : nullptr; }
 
 void TfrmMain::DisplayStatus()
 {
@@ -155,12 +190,14 @@ void TfrmMain::MenuProcess(int command)
         Print_Datasheet();
         break;
     case 11:
+        NewGraph();
+        break;
     case 12:
+        NewGauge();
+        break;
     case 77:
         MessageDlg1.setKind(TMessageDlg::Information);
-        MessageDlg1.execute(command == 11   ? QStringLiteral("Graph windows are not available in this build.")
-                            : command == 12 ? QStringLiteral("Gauge windows are not available in this build.")
-                                            : QStringLiteral("The trace window is not available in this build."));
+        MessageDlg1.execute(QStringLiteral("The trace window is not available in this build."));
         break;
     case 98:
         ShowReadme();
@@ -221,7 +258,12 @@ void TfrmMain::Print_Datasheet() { Print_Graph(); }
 void TfrmMain::Data_Clear()
 {
     frmData->ClearRows();
-    // Graph windows get ClearGraph and Gauge windows ClearGauge here, in child order.
+    forEachChild([](QWidget *w) {
+        if (auto *g = qobject_cast<TfrmGraph *>(w))
+            g->ClearGraph();
+        else if (auto *g = qobject_cast<TfrmGauge *>(w))
+            g->ClearGauge();
+    });
     CurrentFileName = QStringLiteral("Untitled");
     stFilename->setText(CurrentFileName);
     SampleCounter = 0;
@@ -231,7 +273,12 @@ void TfrmMain::Data_Clear()
 void TfrmMain::DataToGraph()
 {
     bool graphFound = false;
-    // Every Graph window is cleared here and marks graphFound.
+    forEachChild([&](QWidget *w) {
+        if (auto *g = qobject_cast<TfrmGraph *>(w)) {
+            g->ClearGraph();
+            graphFound = true;
+        }
+    });
     if (!graphFound)
         return;
     const int n = frmData->SG1->RowCount() - 1;
@@ -256,19 +303,14 @@ void TfrmMain::ReplayRow(int row, bool toGraphs, bool toGauges, bool updateSumma
 void TfrmMain::DispatchSample(bool accepted, const QString &main, const QString &sub1, const QString &sub2,
                               const QString &sub3, bool toGraphs, bool toGauges)
 {
-    const QList<QMdiSubWindow *> children = MdiArea->subWindowList(QMdiArea::CreationOrder);
-    for (QMdiSubWindow *child : children) {
-        // Graph windows take AddSample when toGraphs, Gauge windows ShowSample when toGauges;
-        // the data sheet receives nothing.
-        Q_UNUSED(child);
-    }
-    Q_UNUSED(accepted);
-    Q_UNUSED(main);
-    Q_UNUSED(sub1);
-    Q_UNUSED(sub2);
-    Q_UNUSED(sub3);
-    Q_UNUSED(toGraphs);
-    Q_UNUSED(toGauges);
+    forEachChild([&](QWidget *w) {
+        if (toGraphs)
+            if (auto *g = qobject_cast<TfrmGraph *>(w))
+                g->AddSample(accepted, main, sub1, sub2, sub3);
+        if (toGauges)
+            if (auto *g = qobject_cast<TfrmGauge *>(w))
+                g->ShowSample(main, sub1, sub2, sub3);
+    });
 }
 
 void TfrmMain::Timer1Timer() { stDate->setText(FormatClock(QDateTime::currentDateTime())); }
@@ -320,9 +362,14 @@ void TfrmMain::contextMenuEvent(QContextMenuEvent *e) { BcBarPopupMenu1->popup(e
 
 void TfrmMain::closeEvent(QCloseEvent *e)
 {
+    e->accept();
+    // Each Graph window stores its place as it goes; the data sheet keeps its own.
+    forEachChild([](QWidget *w) {
+        if (auto *g = qobject_cast<TfrmGraph *>(w))
+            g->FormDestroy();
+    });
     if (frmData)
         frmData->SavePlacement();
-    e->accept();
 }
 
 bool TfrmMain::eventFilter(QObject *watched, QEvent *event)

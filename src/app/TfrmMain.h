@@ -2,9 +2,12 @@
 
 #include "FileDialogs.h"
 #include "MeterLink.h"
+#include "ViewHost.h"
 #include "MessageBox.h"
 
+#include <QPointer>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QAction;
@@ -21,10 +24,13 @@ namespace Zentrix {
 class SideBarMenu;
 class TStatusLight;
 class TfrmData;
+class TfrmGauge;
+class TfrmGraph;
+class TextGrid;
 class TSerialPort;
 
 // The MDI frame: title strip, tool bar, pop-up menu, status bar, and the commands.
-class TfrmMain : public QWidget
+class TfrmMain : public QWidget, public ViewHost
 {
     Q_OBJECT
 
@@ -46,12 +52,17 @@ public:
     void Save_File();
     void Data_Clear();
     void DataToGraph();
-    void ReplayRow(int row, bool toGraphs, bool toGauges, bool updateSummary);
+    void ReplayRow(int row, bool toGraphs, bool toGauges, bool updateSummary) override;
     virtual void DispatchSample(bool accepted, const QString &main, const QString &sub1, const QString &sub2,
                         const QString &sub3, bool toGraphs, bool toGauges);
     void Timer1Timer();
     void SpeedButton1Click(QToolButton *button);
-    void SetAcquisition(bool on);
+    void SetAcquisition(bool on) override;
+    bool LinkOpen() const override;
+    const TextGrid *DataSheet() const override;
+    // Opens one more Graph or Gauge window.
+    void NewGraph();
+    void NewGauge();
     void Print_Graph();
     void Print_Datasheet();
     void ShowReadme();
@@ -122,6 +133,7 @@ protected:
 
 private:
     void ProcessResponse();
+    void forEachChild(const std::function<void(QWidget *)> &f);
     void buildTitleStrip(QVBoxLayout *outer);
     void buildToolBar(QVBoxLayout *outer);
     void buildMenu();
@@ -134,5 +146,7 @@ private:
 // The most recently created window of each class.
 extern TfrmMain *frmMain;
 extern TfrmData *frmData;
+extern QPointer<TfrmGraph> frmGraph;
+extern QPointer<TfrmGauge> frmGauge;
 
 } // namespace Zentrix

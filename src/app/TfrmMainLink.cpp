@@ -4,6 +4,8 @@
 #include "SerialPort.h"
 #include "StatusLight.h"
 #include "TfrmData.h"
+#include "TfrmGauge.h"
+#include "TfrmGraph.h"
 #include "TfrmMain.h"
 
 #include <QTimer>
@@ -44,7 +46,12 @@ void TfrmMain::SetAcquisition(bool on)
         RTimer->stop();
         Comm1->Close();
     }
-    // Graph and Gauge windows get EnableControls(!on) here, in child order.
+    forEachChild([on](QWidget *w) {
+        if (auto *g = qobject_cast<TfrmGraph *>(w))
+            g->EnableControls(!on);
+        else if (auto *g = qobject_cast<TfrmGauge *>(w))
+            g->EnableControls(!on);
+    });
 }
 
 void TfrmMain::RTimerTimer()

@@ -39,7 +39,10 @@ void TMessageDlg::execute(const QString &text) const
                                        : m_kind == Warning ? QStyle::SP_MessageBoxWarning
                                                            : QStyle::SP_MessageBoxInformation;
     icon->setPixmap(dlg.style()->standardIcon(pix).pixmap(32, 32));
-    auto *label = new QLabel(text, &dlg);
+    // Lines of a message are joined by carriage returns.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(QChar('\r'), QChar('\n'));
+    auto *label = new QLabel(shown, &dlg);
     label->setObjectName(QStringLiteral("lblMessage"));
     label->setAlignment(Qt::AlignCenter);
     label->setWordWrap(true);

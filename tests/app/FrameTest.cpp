@@ -5,9 +5,12 @@
 #include "TestDir.h"
 #include "TextGrid.h"
 #include "TfrmData.h"
+#include "TfrmGauge.h"
+#include "TfrmGraph.h"
 #include "TfrmMain.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QApplication>
 #include <QLabel>
 #include <QMdiArea>
@@ -97,10 +100,15 @@ TEST_F(Frame, StartUpTexts)
         EXPECT_EQ(d->InitialDir, AppPath);
     }
     EXPECT_TRUE(frame->SaveDialog1.OverwritePrompt);
-    // The data sheet is the one child so far.
+    // Graph, Data Sheet and Gauge, in that order.
     ASSERT_NE(frmData, nullptr);
-    EXPECT_EQ(frame->MdiArea->subWindowList().size(), 1);
-    EXPECT_EQ(frame->MdiArea->subWindowList().first(), frmData->subWindow());
+    const auto children = frame->MdiArea->subWindowList(QMdiArea::CreationOrder);
+    ASSERT_EQ(children.size(), 3);
+    EXPECT_EQ(children[0], frmGraph->subWindow());
+    EXPECT_EQ(children[1], frmData->subWindow());
+    EXPECT_EQ(children[2], frmGauge->subWindow());
+    EXPECT_EQ(children[0]->windowTitle(), "MAIN Graph");
+    EXPECT_EQ(children[2]->windowTitle(), "MAIN Gauge");
 }
 
 TEST_F(Frame, ModelOutsideTheTableShowsNoName)
@@ -237,6 +245,8 @@ TEST_F(Frame, ReplayRowRebuildsLinesAndTheSummary)
 
 TEST_F(Frame, ReplayWithoutGraphWindowsKeepsTheCounter)
 {
+    frmGraph->subWindow()->close();
+    QCoreApplication::processEvents();
     frmData->AddRow("0", "DC  1.000 V  ", "", "", "", "");
     SampleCounter = 7;
     frame->DataToGraph();
@@ -246,7 +256,7 @@ TEST_F(Frame, ReplayWithoutGraphWindowsKeepsTheCounter)
 
 TEST_F(Frame, MessagesGoThroughTheOneBox)
 {
-    frame->MenuProcess(11);
+    frame->MenuProcess(77);
     ASSERT_EQ(answer.messages.size(), 1u);
     EXPECT_EQ(answer.messages[0].kind, TMessageDlg::Information);
     EXPECT_FALSE(answer.messages[0].text.isEmpty());
@@ -285,6 +295,8 @@ TEST_F(Frame, OpeningAFileRestoresTheSheetAndItsSettings)
 {
     for (int i = 0; i < 3; ++i)
         frmData->AddRow(QString::number(i), "DC  " + QString::number(i) + ".000V   ", "", "", "", "10:00:0" + QString::number(i));
+    frmGraph->subWindow()->close();
+    QCoreApplication::processEvents();
     Settings.COUNT = 42;
     answer.nextFile = program.path("three.dmm");
     frame->MenuProcess(6);

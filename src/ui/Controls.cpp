@@ -1,0 +1,115 @@
+#include "Controls.h"
+
+#include "LocaleFormat.h"
+#include "ValueRules.h"
+
+#include <QHBoxLayout>
+#include <QLocale>
+#include <QPainter>
+#include <QPixmap>
+#include <QVBoxLayout>
+#include <cmath>
+
+namespace Zentrix {
+
+TBoxLabel::TBoxLabel(const QString &text, QWidget *parent) : QLabel(text, parent)
+{
+    setAlignment(Qt::AlignCenter);
+    setStyleSheet(QStringLiteral("QLabel { background: #000080; color: white; font-weight: bold; "
+                                 "border: 1px solid #404040; padding: 1px 4px; }"));
+}
+
+TNumEdit::TNumEdit(double minValue, double maxValue, const QString &displayFormat, QWidget *parent)
+    : QLineEdit(parent), m_min(minValue), m_max(maxValue), m_format(displayFormat)
+{
+    setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    m_value = std::clamp(0.0, m_min, m_max);
+    setText(DisplayText());
+    connect(this, &QLineEdit::editingFinished, this, &TNumEdit::takeText);
+}
+
+QString TNumEdit::DisplayText() const
+{
+    // Display formats: "0;" whole, ",0;" whole with thousands separators, "0.0000;..." decimals.
+    const QString positive = m_format.section(QChar(';'), 0, 0);
+    const qsizetype point = positive.indexOf(QChar('.'));
+    const int decimals = point < 0 ? 0 : static_cast<int>(positive.size() - point - 1);
+    if (positive.startsWith(QChar(',')))
+        return QLocale::system().toString(m_value, 'f', decimals);
+    QString t = QString::number(m_value, 'f', decimals);
+    return t.replace(QChar('.'), DecimalSeparator());
+}
+
+void TNumEdit::SetValue(double v)
+{
+    // Out-of-range values are held at the nearer limit.
+    v = std::clamp(v, m_min, m_max);
+    const bool changed = v != m_value;
+    m_value = v;
+    setText(DisplayText());
+    if (changed)
+        emit Changed();
+}
+
+void TNumEdit::takeText()
+{
+    QString t = text().trimmed();
+    t.remove(QLocale::system().groupSeparator());
+    if (const auto v = ConvertNumber(t))
+        SetValue(*v);
+    else
+        setText(DisplayText());
+}
+
+void TNumEdit::focusOutEvent(QFocusEvent *e)
+{
+    takeText();
+    QLineEdit::focusOutEvent(e);
+}
+
+TSpinButton::TSpinButton(QWidget *parent) : QWidget(parent)
+{
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    Up = new QToolButton(this);
+    Down = new QToolButton(this);
+    Up->setArrowType(Qt::UpArrow);
+    Down->setArrowType(Qt::DownArrow);
+    for (QToolButton *b : {Up, Down}) {
+        b->setFixedSize(16, 11);
+        b->setAutoRepeat(true);
+        layout->addWidget(b);
+    }
+    connect(Up, &QToolButton::clicked, this, &TSpinButton::TopClick);
+    connect(Down, &QToolButton::clicked, this, &TSpinButton::BottomClick);
+}
+
+TColorComboBox::TColorComboBox(QWidget *parent) : QComboBox(parent)
+{
+    static const std::pair<const char *, QColor> colours[] = {
+        {"Black", QColor(0, 0, 0)},         {"Maroon", QColor(128, 0, 0)},   {"Green", QColor(0, 128, 0)},
+        {"Olive", QColor(128, 128, 0)},     {"Navy", QColor(0, 0, 128)},     {"Purple", QColor(128, 0, 128)},
+        {"Teal", QColor(0, 128, 128)},      {"Gray", QColor(128, 128, 128)}, {"Silver", QColor(192, 192, 192)},
+        {"Red", QColor(255, 0, 0)},         {"Lime", QColor(0, 255, 0)},     {"Yellow", QColor(255, 255, 0)},
+        {"Blue", QColor(0, 0, 255)},        {"Fuchsia", QColor(255, 0, 255)}, {"Aqua", QColor(0, 255, 255)},
+        {"White", QColor(255, 255, 255)},
+    };
+    for (const auto &[name, c] : colours) {
+        QPixmap swatch(14, 10);
+        swatch.fill(c);
+        QPainter(&swatch).drawRect(0, 0, 13, 9);
+        addItem(QIcon(swatch), QString::fromLatin1(name), c);
+    }
+}
+
+QColor TColorComboBox::Color() const { return currentData().value<QColor>(); }
+
+void TColorComboBox::SetColor(const QColor &c)
+{
+    const int i = findData(c);
+    if (i >= 0)
+        setCurrentIndex(i);
+}
+
+} // namespace Zentrix
