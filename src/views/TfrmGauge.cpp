@@ -4,6 +4,7 @@
 #include "DialGauge.h"
 #include "Global.h"
 #include "ValueRules.h"
+#include "ViewIcons.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -69,6 +70,7 @@ TfrmGauge::TfrmGauge(QMdiArea *area)
     m_sub->setWidget(this);
     m_sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_sub->setWindowTitle(QStringLiteral("Gauge Window"));
+    m_sub->setWindowIcon(GaugeIcon());
     area->addSubWindow(m_sub);
     connect(cbChannel, &QComboBox::currentIndexChanged, this, &TfrmGauge::cbChannelChange);
     connect(area, &QMdiArea::subWindowActivated, this, [this](QMdiSubWindow *w) {

@@ -6,6 +6,7 @@
 #include "MessageBox.h"
 #include "TextGrid.h"
 #include "ValueRules.h"
+#include "ViewIcons.h"
 #include "ViewHost.h"
 
 #include <QApplication>
@@ -67,6 +68,7 @@ TfrmGraph::TfrmGraph(QMdiArea *area, ViewHost *host) : m_host(host)
     m_sub->setWidget(this);
     m_sub->setWindowFlags(Qt::SubWindow | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
     m_sub->setWindowTitle(QStringLiteral("Graph Window"));
+    m_sub->setWindowIcon(GraphIcon());
     area->addSubWindow(m_sub);
 
     connect(cbChannel, &QComboBox::currentIndexChanged, this, &TfrmGraph::cbChannelChange);

@@ -105,8 +105,10 @@ void TfrmGraph::buildLayout()
     CbLineColor = new TColorComboBox(bottom);
     CbLineColor->setToolTip(QStringLiteral("Line Color"));
     CbLineColor->SetColor(QColor(0, 255, 0));
-    br->addWidget(CbBackColor);
-    br->addWidget(CbLineColor);
+    for (TColorComboBox *c : {CbBackColor, CbLineColor}) {
+        c->setMinimumContentsLength(6);
+        br->addWidget(c);
+    }
     ChkGridX = new QCheckBox(QStringLiteral("Grid X"), bottom);
     ChkGridX->setToolTip(QStringLiteral("X Grid Enabled or Disable"));
     ChkGridX->setProperty("Tag", 1);

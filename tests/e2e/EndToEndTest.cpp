@@ -71,7 +71,7 @@ TEST_F(EndToEnd, SamplesBecomeNumberedTimeStampedRows)
     ASSERT_TRUE(answer.messages.empty()) << answer.messages[0].text.toStdString();
     ASSERT_TRUE(QTest::qWaitFor([&] { return rows() >= 3; }, 8000));
     QTest::mouseClick(frame->btnOffline, Qt::LeftButton);
-    const QRegularExpression time("^\\d\\d:\\d\\d:\\d\\d$"), dc("^DC[ -]\\d\\.\\d{4}V   $");
+    const QRegularExpression time("^\\d\\d:\\d\\d:\\d\\d$"), dc("^DC [ -]\\d\\.\\d{3}V   $");
     for (int r = 1; r <= 3; ++r) {
         EXPECT_EQ(frmData->SG1->Cell(0, r), QString::number(r - 1));
         EXPECT_TRUE(dc.match(frmData->SG1->Cell(1, r)).hasMatch()) << frmData->SG1->Cell(1, r).toStdString();

@@ -136,23 +136,24 @@ public:
         std::uniform_real_distribution<double> step(-1.0, 1.0);
         m_level += step(m_rng) * 0.01;
         const std::string blank(13, ' ');
-        std::string main, sub1 = line("FR", fixed(50.0 + step(m_rng) * 0.02, 3), "Hz"),
+        // Decimals as a 4000-count display shows them: 1.234 V, 50.01 Hz, 23.4 C.
+        std::string main, sub1 = line("FR", fixed(50.0 + step(m_rng) * 0.02, 2), "Hz"),
                           sub2 = line("TE", fixed(23.4 + step(m_rng) * 0.1, 1), "C"), sub3 = blank;
         const std::string &s = m_o.scenario;
         if (s == "aci") {
-            main = line("AC", fixed(12.5 + m_level * 3, 3), "mA");
+            main = line("AC", fixed(12.5 + m_level * 3, 2), "mA");
         } else if (s == "ohm") {
             static const char *over[] = {"OL", " O.L", "-OL"};
             if (poll % 4 == 3)
                 main = line("OH", over[(poll / 4) % 3], "kOhm");
             else
-                main = line("OH", fixed(4.7 + m_level, 3), "kOhm");
+                main = line("OH", fixed(4.7 + m_level, 2), "kOhm");
         } else if (s == "change" && poll == m_o.changeAfter) {
-            main = line("DC", fixed(m_level, 4), "");
+            main = line("DC", fixed(m_level, 3), "");
         } else if (s == "change" && poll > m_o.changeAfter) {
             main = line("AC", fixed(230.0 + m_level * 10, 1), "V");
         } else {
-            main = line("DC", fixed(m_level, 4), "V");
+            main = line("DC", fixed(m_level, 3), "V");
         }
         if (s == "blank")
             sub1 = sub2 = sub3 = blank;
