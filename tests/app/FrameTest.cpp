@@ -8,6 +8,7 @@
 #include "TfrmGauge.h"
 #include "TfrmGraph.h"
 #include "TfrmMain.h"
+#include "Chart.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -252,6 +253,29 @@ TEST_F(Frame, ReplayWithoutGraphWindowsKeepsTheCounter)
     frame->DataToGraph();
     EXPECT_EQ(SampleCounter, 7);
     EXPECT_TRUE(frame->samples.empty());
+}
+
+TEST_F(Frame, ReplayIntoTwoGraphWindowsCountsEachRowOnce)
+{
+    frame->MenuProcess(11);
+    for (int i = 0; i < 5; ++i)
+        frmData->AddRow(QString::number(i), "DC  " + QString::number(i) + ".000V   ", "", "", "", "10:00:00");
+    frmData->ClearSummary();
+    frame->DataToGraph();
+    EXPECT_EQ(SampleCounter, 5);
+    QList<TfrmGraph *> graphs;
+    for (QMdiSubWindow *w : frame->MdiArea->subWindowList(QMdiArea::CreationOrder))
+        if (auto *g = qobject_cast<TfrmGraph *>(w->widget()))
+            graphs << g;
+    ASSERT_EQ(graphs.size(), 2);
+    for (TfrmGraph *g : graphs) {
+        EXPECT_EQ(g->Chart1->Count(), 5);
+        EXPECT_DOUBLE_EQ(g->Chart1->XValue(4), 4);
+        EXPECT_DOUBLE_EQ(g->Chart1->YValue(4), 4.0);
+    }
+    // The replay rebuilt the summary from the stored times.
+    EXPECT_EQ(frmData->SG3->Cell(1, 4), "4.000");
+    EXPECT_EQ(frmData->SG3->Cell(1, 3), "10:00:00");
 }
 
 TEST_F(Frame, MessagesGoThroughTheOneBox)

@@ -3,7 +3,14 @@
 #include "TestDir.h"
 #include "TextGrid.h"
 #include "TfrmData.h"
+#include "TfrmGauge.h"
+#include "TfrmGraph.h"
 #include "TfrmMain.h"
+#include "Chart.h"
+
+#include <QComboBox>
+#include <QLabel>
+#include <QMdiSubWindow>
 
 #include <QProcess>
 #include <QRegularExpression>
@@ -79,6 +86,40 @@ TEST_F(EndToEnd, SamplesBecomeNumberedTimeStampedRows)
         EXPECT_TRUE(time.match(frmData->SG1->Cell(5, r)).hasMatch());
     }
     EXPECT_FALSE(frmData->SG3->Cell(1, 2).isEmpty());
+}
+
+TEST_F(EndToEnd, TwoGraphsAndTwoGaugesOnTheirOwnChannels)
+{
+    startMeter({"--scenario", "dcv"});
+    startProgram("[FORM]\nGRAPH1=0,0,470,250\nGRAPH2=0,250,470,190\nDataSheet=470,200,300,240\n");
+    TfrmGraph *graph1 = frmGraph;
+    TfrmGauge *gauge1 = frmGauge;
+    frame->MenuProcess(11);
+    TfrmGraph *graph2 = frmGraph;
+    graph2->cbChannel->setCurrentIndex(1);
+    frame->MenuProcess(12);
+    TfrmGauge *gauge2 = frmGauge;
+    gauge2->cbChannel->setCurrentIndex(2);
+    gauge1->subWindow()->move(470, 0);
+    gauge1->subWindow()->resize(150, 200);
+    gauge2->subWindow()->move(620, 0);
+    gauge2->subWindow()->resize(150, 200);
+    frame->MenuProcess(2);
+    EXPECT_FALSE(graph1->cbChannel->isEnabled());
+    EXPECT_FALSE(gauge2->cbChannel->isEnabled());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows() >= 4; }, 10000));
+    frame->MenuProcess(3);
+    EXPECT_TRUE(graph1->cbChannel->isEnabled());
+    EXPECT_EQ(graph1->Chart1->Count(), rows());
+    EXPECT_EQ(graph2->Chart1->Count(), rows());
+    const int last = rows();
+    EXPECT_DOUBLE_EQ(graph1->Chart1->YValue(last - 1), frmData->SG1->Cell(1, last).mid(2, 7).toDouble());
+    EXPECT_DOUBLE_EQ(graph2->Chart1->YValue(last - 1), frmData->SG1->Cell(2, last).mid(2, 7).toDouble());
+    EXPECT_EQ(graph2->pnlFunc->text(), "FREQ");
+    EXPECT_EQ(gauge1->lblData->text(), frmData->SG1->Cell(1, last).mid(2, 7));
+    EXPECT_EQ(gauge2->lblData->text(), frmData->SG1->Cell(3, last).mid(2, 7));
+    if (const QString shots = qEnvironmentVariable("ZENTRIX_SHOT_DIR"); !shots.isEmpty())
+        frame->grab().save(shots + "/two-graphs-two-gauges.png");
 }
 
 TEST_F(EndToEnd, CountedRunEndsWithItsMessage)
