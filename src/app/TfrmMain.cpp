@@ -4,11 +4,14 @@
 #include "DataSheetRules.h"
 #include "Global.h"
 #include "LocaleFormat.h"
+#include "ModalDialog.h"
+#include "TfrmConfig.h"
 #include "SideBarMenu.h"
 #include "SerialPort.h"
 #include "StatusLight.h"
 #include "TextGrid.h"
 #include "TfrmData.h"
+#include "TfrmDebug.h"
 #include "TfrmGauge.h"
 #include "TfrmGraph.h"
 
@@ -35,6 +38,7 @@ TfrmMain *frmMain = nullptr;
 TfrmData *frmData = nullptr;
 QPointer<TfrmGraph> frmGraph;
 QPointer<TfrmGauge> frmGauge;
+QPointer<TfrmDebug> frmDebug;
 
 namespace {
 const QString kDmmFilter = QStringLiteral("DMM files (*.DMM)");
@@ -196,8 +200,7 @@ void TfrmMain::MenuProcess(int command)
         NewGauge();
         break;
     case 77:
-        MessageDlg1.setKind(TMessageDlg::Information);
-        MessageDlg1.execute(QStringLiteral("The trace window is not available in this build."));
+        ToggleTraceWindow();
         break;
     case 98:
         ShowReadme();
@@ -219,8 +222,12 @@ void TfrmMain::MenuControl(bool acquiring)
 
 void TfrmMain::Call_Config()
 {
-    MessageDlg1.setKind(TMessageDlg::Information);
-    MessageDlg1.execute(QStringLiteral("The configuration dialog is not available in this build."));
+    // The dialog lives for this one use, however it ends.
+    std::unique_ptr<TfrmConfig> dialog = std::make_unique<TfrmConfig>(this);
+    if (ExecModal(*dialog) != 1)
+        return;
+    ReadWriteSettings(false);
+    DisplayStatus();
 }
 
 void TfrmMain::Open_File()
@@ -245,7 +252,19 @@ void TfrmMain::Save_File()
     stFilename->setText(CurrentFileName);
 }
 
-bool TfrmMain::TraceWindowOpen() const { return false; }
+bool TfrmMain::TraceWindowOpen() const { return frmDebug && !frmDebug->isHidden(); }
+
+void TfrmMain::ToggleTraceWindow()
+{
+    if (Settings.DEBUG && frmDebug) {
+        frmDebug->close();
+        Settings.DEBUG = false;
+        return;
+    }
+    frmDebug = new TfrmDebug(this);
+    frmDebug->show();
+    Settings.DEBUG = true;
+}
 
 void TfrmMain::Print_Graph()
 {

@@ -119,6 +119,8 @@ public:
     bool CaptureCheck(const QString &line);
     bool Acquiring() const;
     bool TraceWindowOpen() const;
+    // Command 77: opens the trace window, or closes the one that is open.
+    void ToggleTraceWindow();
 
     QList<QToolButton *> toolButtons() const;
     QList<QAction *> menuItems() const;
@@ -148,5 +150,6 @@ extern TfrmMain *frmMain;
 extern TfrmData *frmData;
 extern QPointer<TfrmGraph> frmGraph;
 extern QPointer<TfrmGauge> frmGauge;
+extern QPointer<class TfrmDebug> frmDebug;
 
 } // namespace Zentrix

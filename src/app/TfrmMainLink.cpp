@@ -4,6 +4,7 @@
 #include "SerialPort.h"
 #include "StatusLight.h"
 #include "TfrmData.h"
+#include "TfrmDebug.h"
 #include "TfrmGauge.h"
 #include "TfrmGraph.h"
 #include "TfrmMain.h"
@@ -99,7 +100,10 @@ void TfrmMain::Comm1TriggerAvail(int count)
 void TfrmMain::OnePacket_Parser()
 {
     // Lines reach the trace window while it is open.
-    Link.OnePacket_Parser();
+    if (Settings.DEBUG && frmDebug)
+        Link.OnePacket_Parser([](const QString &line) { frmDebug->AddLine(line); });
+    else
+        Link.OnePacket_Parser();
 }
 
 bool TfrmMain::TriggerCheck(const QString &line) { return Zentrix::TriggerCheck(Link, Settings, line); }

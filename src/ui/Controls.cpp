@@ -4,6 +4,7 @@
 #include "ValueRules.h"
 
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLocale>
 #include <QPainter>
 #include <QPixmap>
@@ -59,6 +60,23 @@ void TNumEdit::takeText()
         SetValue(*v);
     else
         setText(DisplayText());
+}
+
+void TNumEdit::keyPressEvent(QKeyEvent *e)
+{
+    const QString typed = e->text();
+    if (!typed.isEmpty() && typed.at(0).isPrint()) {
+        // Number input only, up to the field's length.
+        const QChar c = typed.at(0);
+        if (!c.isDigit() && c != QChar('-') && c != QChar('+') && c != DecimalSeparator() && c != QChar('e')
+            && c != QChar('E'))
+            return;
+        QString after = text();
+        after.remove(QLocale::system().groupSeparator());
+        if (m_maxChars > 0 && !hasSelectedText() && after.size() >= m_maxChars)
+            return;
+    }
+    QLineEdit::keyPressEvent(e);
 }
 
 void TNumEdit::focusOutEvent(QFocusEvent *e)

@@ -33,12 +33,15 @@ public:
     double MinValue() const { return m_min; }
     double MaxValue() const { return m_max; }
     QString DisplayText() const;
+    // At most n characters typed (the shown text may be longer, with its grouping).
+    void SetMaxChars(int n) { m_maxChars = n; }
 
 signals:
     void Changed();
 
 protected:
     void focusOutEvent(QFocusEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
 
 private:
     void takeText();
@@ -46,6 +49,7 @@ private:
     double m_min, m_max;
     QString m_format;
     double m_value = 0;
+    int m_maxChars = 0;
 };
 
 // Two small arrow buttons, up and down.

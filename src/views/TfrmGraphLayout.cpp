@@ -123,14 +123,14 @@ void TfrmGraph::buildLayout()
     br->addStretch(1);
     br->addWidget(new QLabel(QStringLiteral(" V-Max"), bottom));
     eYhigh = new TNumEdit(-19999, 19999, QStringLiteral("0;"), bottom);
-    eYhigh->setMaxLength(6);
+    eYhigh->SetMaxChars(6);
     eYhigh->setFixedWidth(56);
     RxSpinButton1 = new TSpinButton(bottom);
     br->addWidget(eYhigh);
     br->addWidget(RxSpinButton1);
     br->addWidget(new QLabel(QStringLiteral("Min"), bottom));
     eYLow = new TNumEdit(-19999, 19999, QStringLiteral("0;"), bottom);
-    eYLow->setMaxLength(6);
+    eYLow->SetMaxChars(6);
     eYLow->setFixedWidth(56);
     RxSpinButton2 = new TSpinButton(bottom);
     br->addWidget(eYLow);

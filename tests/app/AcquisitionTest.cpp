@@ -5,8 +5,13 @@
 #include "TestDir.h"
 #include "TextGrid.h"
 #include "TfrmData.h"
+#include "TfrmDebug.h"
 #include "TfrmMain.h"
 
+#include <QPlainTextEdit>
+#include <QPushButton>
+
+#include <QCoreApplication>
 #include <QTimer>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -250,6 +255,52 @@ TEST_F(Acquisition, LostDeviceEndsTheRun)
     ASSERT_EQ(answer.messages.size(), 1u);
     EXPECT_EQ(answer.messages[0].text, "Check Your System (Unit or COM1)");
     EXPECT_EQ(rows(), 1);
+}
+
+TEST_F(Acquisition, TraceWindowEchoesEveryProcessedLine)
+{
+    frame->MenuProcess(77);
+    ASSERT_TRUE(frmDebug);
+    EXPECT_TRUE(Settings.DEBUG);
+    EXPECT_EQ(frmDebug->windowTitle(), "Debug Window");
+    EXPECT_EQ(frmDebug->size(), QSize(300, 200));
+    EXPECT_TRUE(frmDebug->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_FALSE(frmDebug->windowFlags() & Qt::WindowCloseButtonHint);
+    start();
+    for (int i = 0; i < 3; ++i)
+        sample(response(mainLine("1.5"), "CO  1.000nF  "));
+    sample(response(mainLine("1.0"), kLine2.left(11), kLine3.left(12))); // 54 characters: dropped
+    const QStringList lines = frmDebug->Memo1->toPlainText().split('\n');
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(lines[0], mainLine("1.5"));
+    EXPECT_EQ(lines[1], "PF  1.000nF  ");
+    EXPECT_EQ(lines[11], kLine4);
+    // Clear empties it and the echo goes on.
+    frmDebug->Button2->click();
+    sample(response(mainLine("2.0")));
+    EXPECT_EQ(frmDebug->Memo1->toPlainText().split('\n').size(), 4);
+    // Close, reopen: a new, empty window.
+    frmDebug->Button1->click();
+    EXPECT_FALSE(Settings.DEBUG);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(frmDebug);
+    sample(response(mainLine("3.0"))); // no window: nothing to write to
+    frame->MenuProcess(77);
+    ASSERT_TRUE(frmDebug);
+    EXPECT_TRUE(frmDebug->Memo1->toPlainText().isEmpty());
+    frame->MenuProcess(77);
+    EXPECT_FALSE(Settings.DEBUG);
+}
+
+TEST_F(Acquisition, TraceFlagFromTheSettingsFileClaimsNoWindow)
+{
+    program.writeIni("[ZENTRIX]\nDEBUG=1\n");
+    TfrmMain other;
+    EXPECT_FALSE(Settings.DEBUG);
+    other.MenuProcess(77); // opens, as the flag says it is closed
+    EXPECT_TRUE(frmDebug);
+    EXPECT_TRUE(Settings.DEBUG);
+    other.MenuProcess(77);
 }
 
 } // namespace

@@ -8,6 +8,11 @@
 #include "TfrmGauge.h"
 #include "TfrmGraph.h"
 #include "TfrmMain.h"
+#include "TfrmConfig.h"
+#include "ModalDialog.h"
+
+#include <QComboBox>
+#include <QDir>
 #include "Chart.h"
 
 #include <QAction>
@@ -278,9 +283,51 @@ TEST_F(Frame, ReplayIntoTwoGraphWindowsCountsEachRowOnce)
     EXPECT_EQ(frmData->SG3->Cell(1, 3), "10:00:00");
 }
 
+TEST_F(Frame, ConfigurationOkStoresAndRefreshes)
+{
+    program.writeIni("[MODEL]\nNAME1=1Alpha\nNAME2=2Beta\n");
+    start();
+    SetModalResponder([](QDialog &d) {
+        auto &c = dynamic_cast<TfrmConfig &>(d);
+        c.cbModel->setCurrentIndex(1);
+        c.cbPort->setCurrentIndex(3);
+        c.btnOkClick();
+        return d.result();
+    });
+    frame->MenuProcess(1);
+    EXPECT_EQ(frame->lblTitle->text(), "DMM - Beta");
+    EXPECT_EQ(frame->stComm->text(), "COM4-9600-N-7-2");
+    EXPECT_TRUE(program.readIni().contains("MODEL=2\nTYPE=2\nPORT=4\n"));
+    // Cancel stores nothing.
+    SetModalResponder([](QDialog &d) {
+        dynamic_cast<TfrmConfig &>(d).cbPort->setCurrentIndex(0);
+        return 0;
+    });
+    frame->MenuProcess(1);
+    EXPECT_EQ(Settings.PORT, 4);
+    // A settings file that cannot be written: the error, and no refresh.
+    SetModalResponder([](QDialog &d) {
+        auto &c = dynamic_cast<TfrmConfig &>(d);
+        c.cbPort->setCurrentIndex(1);
+        c.btnOkClick();
+        return d.result();
+    });
+    QFile::remove(program.path("ZENTRIX.INI"));
+    QDir(program.dir.path()).mkdir("ZENTRIX.INI");
+    try {
+        frame->MenuProcess(1);
+        ADD_FAILURE();
+    } catch (const AppError &e) {
+        EXPECT_EQ(e.text(), "Unable to write to " + program.path("ZENTRIX.INI"));
+    }
+    EXPECT_EQ(Settings.PORT, 2);
+    EXPECT_EQ(frame->stComm->text(), "COM4-9600-N-7-2");
+    SetModalResponder({});
+}
+
 TEST_F(Frame, MessagesGoThroughTheOneBox)
 {
-    frame->MenuProcess(77);
+    frame->MenuProcess(7);
     ASSERT_EQ(answer.messages.size(), 1u);
     EXPECT_EQ(answer.messages[0].kind, TMessageDlg::Information);
     EXPECT_FALSE(answer.messages[0].text.isEmpty());
