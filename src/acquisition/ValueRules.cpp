@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <string>
 
 namespace Zentrix {
 
@@ -12,7 +13,7 @@ namespace {
 bool isBlank(QChar c) { return c == QChar(' '); }
 bool isDigit(QChar c) { return c >= QChar('0') && c <= QChar('9'); }
 
-bool isBlankText(const QString &s)
+bool isBlankText(QStringView s)
 {
     for (QChar c : s)
         if (!isBlank(c))
@@ -20,101 +21,158 @@ bool isBlankText(const QString &s)
     return true;
 }
 
-} // namespace
-
-QString TrimControls(const QString &s)
+QStringView trimControls(QStringView s)
 {
     qsizetype from = 0;
     qsizetype to = s.size();
-    while (from < to && s.at(from).unicode() <= 32)
+    while (from < to && s[from].unicode() <= 32)
         ++from;
-    while (to > from && s.at(to - 1).unicode() <= 32)
+    while (to > from && s[to - 1].unicode() <= 32)
         --to;
     return s.mid(from, to - from);
 }
 
-std::optional<double> ConvertNumber(const QString &s)
+constexpr double kPow10[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                             1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+// The conversion grammar over s, leaving out the character at index skip (or none).
+std::optional<double> convert(QStringView s, qsizetype skip)
 {
     const QChar sep = DecimalSeparator();
     qsizetype i = 0;
     qsizetype n = s.size();
-    while (i < n && isBlank(s.at(i)))
+    auto at = [&](qsizetype k) { return s[k]; };
+    auto next = [&] {
         ++i;
-    while (n > i && isBlank(s.at(n - 1)))
+        if (i == skip)
+            ++i;
+    };
+    if (skip == 0)
+        i = 1;
+    while (i < n && isBlank(at(i)))
+        next();
+    while (n > i && (isBlank(at(n - 1)) || n - 1 == skip))
         --n;
 
-    // Build a C-locale copy for strtod while checking the grammar.
-    std::string c;
-    c.reserve(static_cast<size_t>(n - i));
-    if (i < n && (s.at(i) == QChar('+') || s.at(i) == QChar('-')))
-        c.push_back(static_cast<char>(s.at(i++).unicode()));
-    int digits = 0;
-    bool seenSep = false;
-    for (; i < n; ++i) {
-        const QChar ch = s.at(i);
+    bool negative = false;
+    if (i < n && (at(i) == QChar('+') || at(i) == QChar('-'))) {
+        negative = at(i) == QChar('-');
+        next();
+    }
+    // Mantissa digits collected exactly while they fit; the rest goes to strtod.
+    unsigned long long mantissa = 0;
+    int digits = 0, significant = 0, fraction = 0;
+    bool seenSep = false, exact = true;
+    std::string text;
+    text.reserve(32);
+    if (negative)
+        text.push_back('-');
+    for (; i < n; next()) {
+        const QChar ch = at(i);
         if (isDigit(ch)) {
             ++digits;
-            c.push_back(static_cast<char>(ch.unicode()));
+            text.push_back(static_cast<char>(ch.unicode()));
+            if (significant > 0 || ch != QChar('0'))
+                ++significant;
+            if (significant <= 15)
+                mantissa = mantissa * 10 + static_cast<unsigned>(ch.unicode() - '0');
+            else
+                exact = false;
+            if (seenSep)
+                ++fraction;
         } else if (ch == sep && !seenSep) {
             seenSep = true;
-            c.push_back('.');
+            text.push_back('.');
         } else {
             break;
         }
     }
     if (digits == 0)
         return std::nullopt;
-    if (i < n && (s.at(i) == QChar('e') || s.at(i) == QChar('E'))) {
-        c.push_back('e');
-        ++i;
-        if (i < n && (s.at(i) == QChar('+') || s.at(i) == QChar('-')))
-            c.push_back(static_cast<char>(s.at(i++).unicode()));
+    if (i < n && (at(i) == QChar('e') || at(i) == QChar('E'))) {
+        exact = false;
+        text.push_back('e');
+        next();
+        if (i < n && (at(i) == QChar('+') || at(i) == QChar('-'))) {
+            text.push_back(static_cast<char>(at(i).unicode()));
+            next();
+        }
         int expDigits = 0;
-        for (; i < n && isDigit(s.at(i)); ++i, ++expDigits)
-            c.push_back(static_cast<char>(s.at(i).unicode()));
+        for (; i < n && isDigit(at(i)); next(), ++expDigits)
+            text.push_back(static_cast<char>(at(i).unicode()));
         if (expDigits == 0)
             return std::nullopt;
     }
-    if (i != n)
+    if (i < n)
         return std::nullopt;
-    const double v = std::strtod(c.c_str(), nullptr);
+    if (exact && fraction <= 22) {
+        // Both parts are exact doubles, so the quotient is correctly rounded, as strtod's is.
+        const double v = static_cast<double>(mantissa) / kPow10[fraction];
+        return negative ? -v : v;
+    }
+    const double v = std::strtod(text.c_str(), nullptr);
     // An exponent out of range is a conversion failure, not infinity.
     if (!std::isfinite(v))
         return std::nullopt;
     return v;
 }
 
-bool IsNumeric(const QString &s) { return ConvertNumber(TrimControls(s)).has_value(); }
-
-double NumValue(const QString &s) { return ConvertNumber(TrimControls(s)).value_or(0.0); }
-
-int ClassifyValue(const QString &s)
+// What the comparisons need of a text: its class and the number it stands for.
+struct Judged
 {
-    QString t = TrimControls(s);
+    int cls;
+    double num;
+};
+
+int classify(QStringView t)
+{
     const qsizetype sep = t.indexOf(DecimalSeparator());
-    if (sep >= 0)
-        t.remove(sep, 1);
-    if (t.contains(QLatin1String("OL")))
+    // "OL" in the text with its first separator removed.
+    const bool ol = t.contains(QLatin1String("OL")) ||
+                    (sep > 0 && sep + 1 < t.size() && t[sep - 1] == QChar('O') && t[sep + 1] == QChar('L'));
+    if (ol)
         return t.contains(QChar('-')) ? vcNegOverload : vcOverload;
-    return IsNumeric(t) ? vcNumber : vcNotNumber;
+    return convert(t, sep).has_value() ? vcNumber : vcNotNumber;
 }
+
+Judged judge(QStringView s)
+{
+    const QStringView t = trimControls(s);
+    const int cls = classify(t);
+    return {cls, cls == vcNumber ? convert(t, -1).value_or(0.0) : 0.0};
+}
+
+} // namespace
+
+QString TrimControls(const QString &s) { return trimControls(s).toString(); }
+
+std::optional<double> ConvertNumber(const QString &s) { return convert(s, -1); }
+
+bool IsNumeric(const QString &s) { return convert(trimControls(s), -1).has_value(); }
+
+double NumValue(const QString &s) { return convert(trimControls(s), -1).value_or(0.0); }
+
+int ClassifyValue(const QString &s) { return classify(trimControls(s)); }
 
 bool ValueLess(const QString &a, const QString &b)
 {
-    switch (ClassifyValue(a)) {
+    const Judged ja = judge(a);
+    switch (ja.cls) {
     case vcNegOverload:
         return true;
     case vcOverload:
         return isBlankText(b);
-    case vcNumber:
-        switch (ClassifyValue(b)) {
+    case vcNumber: {
+        const Judged jb = judge(b);
+        switch (jb.cls) {
         case vcNumber:
-            return NumValue(a) < NumValue(b);
+            return ja.num < jb.num;
         case vcOverload:
             return true;
         default:
             return false;
         }
+    }
     default:
         return false;
     }
@@ -122,20 +180,23 @@ bool ValueLess(const QString &a, const QString &b)
 
 bool ValueGreater(const QString &a, const QString &b)
 {
-    switch (ClassifyValue(a)) {
+    const Judged ja = judge(a);
+    switch (ja.cls) {
     case vcOverload:
         return true;
     case vcNegOverload:
         return isBlankText(b);
-    case vcNumber:
-        switch (ClassifyValue(b)) {
+    case vcNumber: {
+        const Judged jb = judge(b);
+        switch (jb.cls) {
         case vcNumber:
-            return NumValue(a) > NumValue(b);
+            return ja.num > jb.num;
         case vcNegOverload:
             return true;
         default:
             return false;
         }
+    }
     default:
         return false;
     }

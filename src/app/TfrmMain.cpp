@@ -25,6 +25,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QProgressDialog>
 #include <QScreen>
 #include <QTextBrowser>
 #include <QTimer>
@@ -42,6 +43,8 @@ QPointer<TfrmDebug> frmDebug;
 
 namespace {
 const QString kDmmFilter = QStringLiteral("DMM files (*.DMM)");
+// Replays from this many rows on show their progress.
+constexpr int kReplayProgressRows = 100000;
 }
 
 TfrmMain::TfrmMain() : MessageDlg1(this)
@@ -289,34 +292,65 @@ void TfrmMain::Data_Clear()
     Link.NoReplyCount = 0;
 }
 
+namespace {
+
+// A stored row as four reading lines and its time.
+struct ReplayedRow
+{
+    QString main, sub1, sub2, sub3, time;
+    explicit ReplayedRow(const QStringList &cells)
+        : main(ReplayLine(cells.value(dcMain))), sub1(ReplayLine(cells.value(dcSub1))),
+          sub2(ReplayLine(cells.value(dcSub2))), sub3(ReplayLine(cells.value(dcSub3))), time(cells.value(dcTime))
+    {
+    }
+};
+
+} // namespace
+
 void TfrmMain::DataToGraph()
 {
-    bool graphFound = false;
+    QList<QPointer<TfrmGraph>> graphs;
     forEachChild([&](QWidget *w) {
         if (auto *g = qobject_cast<TfrmGraph *>(w)) {
             g->ClearGraph();
-            graphFound = true;
+            graphs << g;
         }
     });
-    if (!graphFound)
+    if (graphs.isEmpty())
         return;
     const int n = frmData->SG1->RowCount() - 1;
-    for (int row = 1; row <= n; ++row) {
-        ReplayRow(row, true, false, true);
-        SampleCounter += 1;
+    // A long file shows its progress; the graphs take the rows in one go and draw at the end.
+    std::unique_ptr<QProgressDialog> progress;
+    if (n >= kReplayProgressRows) {
+        progress = std::make_unique<QProgressDialog>(QStringLiteral("Replaying the data sheet..."), QString(), 0, n, this);
+        progress->setWindowTitle(QStringLiteral("Zentrix"));
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(0);
     }
+    for (const auto &g : graphs)
+        g->BeginReplay();
+    // As ReplayRow(row, true, false, true) does, with the graph windows counted once.
+    for (int row = 1; row <= n; ++row) {
+        const ReplayedRow r(frmData->SG1->Row(row));
+        for (const auto &g : graphs)
+            if (g)
+                g->AddSample(true, r.main, r.sub1, r.sub2, r.sub3);
+        frmData->UpdateSummary(r.main, r.sub1, r.sub2, r.sub3, r.time);
+        SampleCounter += 1;
+        if (progress && row % 65536 == 0)
+            progress->setValue(row);
+    }
+    for (const auto &g : graphs)
+        if (g)
+            g->EndReplay();
 }
 
 void TfrmMain::ReplayRow(int row, bool toGraphs, bool toGauges, bool updateSummary)
 {
-    TextGrid *g = frmData->SG1;
-    const QString main = ReplayLine(g->Cell(dcMain, row));
-    const QString sub1 = ReplayLine(g->Cell(dcSub1, row));
-    const QString sub2 = ReplayLine(g->Cell(dcSub2, row));
-    const QString sub3 = ReplayLine(g->Cell(dcSub3, row));
-    DispatchSample(true, main, sub1, sub2, sub3, toGraphs, toGauges);
+    const ReplayedRow r(frmData->SG1->Row(row));
+    DispatchSample(true, r.main, r.sub1, r.sub2, r.sub3, toGraphs, toGauges);
     if (updateSummary)
-        frmData->UpdateSummary(main, sub1, sub2, sub3, g->Cell(dcTime, row));
+        frmData->UpdateSummary(r.main, r.sub1, r.sub2, r.sub3, r.time);
 }
 
 void TfrmMain::DispatchSample(bool accepted, const QString &main, const QString &sub1, const QString &sub2,

@@ -26,9 +26,21 @@ DataFileNames DeriveDataFileNames(const QString &fileName)
 
 namespace {
 
-bool needsQuotes(const QByteArray &cell)
+// Whether the system's 8-bit code page is UTF-8, the grid's own form; then files need no conversion.
+bool localIsUtf8()
 {
-    return cell.startsWith('"') || cell.contains(',') || cell.contains('\r') || cell.contains('\n');
+    static const bool utf8 = QString::fromLocal8Bit("\xc3\xa9") == QString(QChar(0xE9));
+    return utf8;
+}
+
+bool needsQuotes(const char *p, size_t n)
+{
+    if (n > 0 && p[0] == '"')
+        return true;
+    for (size_t i = 0; i < n; ++i)
+        if (p[i] == ',' || p[i] == '\r' || p[i] == '\n')
+            return true;
+    return false;
 }
 
 } // namespace
@@ -36,40 +48,82 @@ bool needsQuotes(const QByteArray &cell)
 QByteArray GridText(const TextGrid &grid)
 {
     QByteArray out;
-    out.reserve(static_cast<qsizetype>(grid.RowCount()) * 72);
+    out.reserve(static_cast<qsizetype>(grid.RowCount()) * 80);
+    const int cols = grid.ColCount();
     for (int r = 0; r < grid.RowCount(); ++r) {
-        const QStringList cells = grid.Row(r);
-        for (int c = 0; c < grid.ColCount(); ++c) {
-            const QByteArray cell = cells[c].toLocal8Bit();
-            if (needsQuotes(cell)) {
+        int written = 0;
+        grid.ForEachCellBytes(r, [&](int, TextGrid::Bytes cell) {
+            if (needsQuotes(cell.data, cell.size)) {
                 out += '"';
-                out += QByteArray(cell).replace("\"", "\"\"");
+                for (size_t i = 0; i < cell.size; ++i) {
+                    if (cell.data[i] == '"')
+                        out += '"';
+                    out += cell.data[i];
+                }
                 out += '"';
             } else {
-                out += cell;
+                out.append(cell.data, static_cast<qsizetype>(cell.size));
             }
             out += ',';
-        }
+            ++written;
+        });
+        for (; written < cols; ++written)
+            out += ',';
         out += "\r\n";
     }
-    return out;
+    // The file is in the system's code page.
+    return localIsUtf8() ? out : QString::fromUtf8(out).toLocal8Bit();
 }
 
-void ParseGridText(TextGrid &grid, const QByteArray &text)
+void ParseGridText(TextGrid &grid, const QByteArray &fileText)
 {
+    const QByteArray text = localIsUtf8() ? fileText : QString::fromLocal8Bit(fileText).toUtf8();
     const qsizetype n = text.size();
     const char *p = text.constData();
+    // Every line needs a row: count them first (a quoted cell may span line ends) and grow once.
+    int lines = 0;
+    {
+        bool cellStart = true;
+        for (qsizetype k = 0; k < n; ++k) {
+            const char c = p[k];
+            if (cellStart && c == '"') {
+                for (++k; k < n; ++k)
+                    if (p[k] == '"' && !(k + 1 < n && p[k + 1] == '"'))
+                        break;
+                    else if (p[k] == '"')
+                        ++k;
+                cellStart = false;
+                continue;
+            }
+            if (c == '\r' || c == '\n') {
+                if (c == '\r' && k + 1 < n && p[k + 1] == '\n')
+                    ++k;
+                ++lines;
+                cellStart = true;
+            } else {
+                cellStart = c == ',';
+            }
+        }
+        if (n > 0 && p[n - 1] != '\n' && p[n - 1] != '\r')
+            ++lines;
+    }
+    if (lines > grid.RowCount())
+        grid.SetRowCount(lines);
+
     qsizetype i = 0;
     int row = 0;
+    std::vector<TextGrid::Bytes> cells;
+    std::vector<QByteArray> unquoted;
     auto atLineEnd = [&](qsizetype k) { return k >= n || p[k] == '\r' || p[k] == '\n'; };
     while (i < n) {
         if (row >= grid.RowCount())
             grid.SetRowCount(row + 1);
-        QStringList cells;
+        cells.clear();
+        unquoted.clear();
         // Cells up to the line end; a comma right before the line end closes the line.
         while (!atLineEnd(i)) {
-            QByteArray cell;
             if (p[i] == '"') {
+                QByteArray cell;
                 ++i;
                 while (i < n) {
                     if (p[i] == '"') {
@@ -83,21 +137,38 @@ void ParseGridText(TextGrid &grid, const QByteArray &text)
                     }
                     cell += p[i++];
                 }
+                while (!atLineEnd(i) && p[i] != ',')
+                    cell += p[i++];
+                unquoted.push_back(cell);
+                cells.push_back({nullptr, static_cast<size_t>(unquoted.size() - 1)});
+            } else {
+                const qsizetype from = i;
+                while (!atLineEnd(i) && p[i] != ',')
+                    ++i;
+                cells.push_back({p + from, static_cast<size_t>(i - from)});
             }
-            while (!atLineEnd(i) && p[i] != ',')
-                cell += p[i++];
-            cells << QString::fromLocal8Bit(cell);
             if (i < n && p[i] == ',')
                 ++i;
         }
-        if (cells.size() > grid.ColCount())
+        // Quoted cells live in their own buffers.
+        for (TextGrid::Bytes &c : cells)
+            if (!c.data) {
+                const QByteArray &b = unquoted[c.size];
+                c = {b.constData(), static_cast<size_t>(b.size())};
+            }
+        if (static_cast<int>(cells.size()) > grid.ColCount())
             grid.SetColCount(static_cast<int>(cells.size()));
-        if (!cells.isEmpty()) {
-            // Cells the line does not reach keep their texts.
-            QStringList merged = grid.Row(row);
-            for (qsizetype c = 0; c < cells.size(); ++c)
-                merged[c] = cells[c];
-            grid.SetRow(row, merged);
+        if (!cells.empty()) {
+            if (grid.RowEmpty(row) || static_cast<int>(cells.size()) >= grid.ColCount()) {
+                grid.SetRowBytes(row, cells.data(), static_cast<int>(cells.size()));
+            } else {
+                // Cells the line does not reach keep their texts.
+                QStringList merged = grid.Row(row);
+                for (size_t c = 0; c < cells.size(); ++c)
+                    merged[static_cast<qsizetype>(c)] =
+                        QString::fromUtf8(cells[c].data, static_cast<qsizetype>(cells[c].size));
+                grid.SetRow(row, merged);
+            }
         }
         // One line end: CR LF, a lone CR or a lone LF.
         if (i < n && p[i] == '\r')

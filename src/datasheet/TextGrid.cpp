@@ -214,6 +214,41 @@ void TextGrid::SetRow(int row, const QStringList &texts)
     notifyRowChanged(row);
 }
 
+void TextGrid::SetRowBytes(int row, const Bytes *cells, int count)
+{
+    if (row < 0 || row >= RowCount())
+        return;
+    uint64_t &ref = m_rows[static_cast<size_t>(row)];
+    if (ref != kEmptyRow) {
+        m_liveBytes -= recordSize(m_chunks[ref >> 32].data() + (ref & 0xFFFFFFFFu));
+        ref = kEmptyRow;
+    }
+    int used = std::min(count, m_colCount);
+    while (used > 0 && cells[used - 1].size == 0)
+        --used;
+    if (used > 0) {
+        size_t need = 10;
+        for (int c = 0; c < used; ++c)
+            need += cells[c].size + 10;
+        if (m_chunks.empty() || m_chunks.back().size() + need > m_chunks.back().capacity()) {
+            m_chunks.emplace_back();
+            m_chunks.back().reserve(std::max(kChunkBytes, need));
+        }
+        std::vector<char> &chunk = m_chunks.back();
+        const size_t start = chunk.size();
+        ref = (static_cast<uint64_t>(m_chunks.size() - 1) << 32) | start;
+        putSize(chunk, static_cast<size_t>(used));
+        for (int c = 0; c < used; ++c) {
+            putSize(chunk, cells[c].size);
+            chunk.insert(chunk.end(), cells[c].data, cells[c].data + cells[c].size);
+        }
+        m_liveBytes += chunk.size() - start;
+        m_usedBytes += chunk.size() - start;
+        compactIfWasteful();
+    }
+    notifyRowChanged(row);
+}
+
 void TextGrid::ClearRow(int row)
 {
     if (row < 0 || row >= RowCount() || m_rows[static_cast<size_t>(row)] == kEmptyRow)

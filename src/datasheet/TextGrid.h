@@ -41,6 +41,17 @@ public:
     int ColWidth(int col) const;
     void SetColWidth(int col, int width);
 
+    // Raw UTF-8 cells of one row, for the file reader: sets the row to exactly these cells.
+    struct Bytes
+    {
+        const char *data;
+        size_t size;
+    };
+    void SetRowBytes(int row, const Bytes *cells, int count);
+    bool RowEmpty(int row) const { return row < 0 || row >= RowCount() || m_rows[static_cast<size_t>(row)] == kEmptyRow; }
+    // Calls f(cellIndex, bytes) for the stored cells of a row, in order; for the file writer.
+    template <class F> void ForEachCellBytes(int row, F f) const;
+
     // Takes over the other grid's rows and columns (the other gets this grid's); widths and look stay.
     void SwapContent(TextGrid &other);
 
@@ -85,5 +96,30 @@ private:
     size_t m_liveBytes = 0;
     size_t m_usedBytes = 0;
 };
+
+template <class F> void TextGrid::ForEachCellBytes(int row, F f) const
+{
+    if (RowEmpty(row))
+        return;
+    const uint64_t ref = m_rows[static_cast<size_t>(row)];
+    const char *p = m_chunks[ref >> 32].data() + (ref & 0xFFFFFFFFu);
+    auto size = [&p] {
+        size_t n = 0;
+        int shift = 0;
+        for (;;) {
+            const auto b = static_cast<unsigned char>(*p++);
+            n |= static_cast<size_t>(b & 0x7F) << shift;
+            if (!(b & 0x80))
+                return n;
+            shift += 7;
+        }
+    };
+    const size_t stored = size();
+    for (size_t c = 0; c < stored && static_cast<int>(c) < m_colCount; ++c) {
+        const size_t len = size();
+        f(static_cast<int>(c), Bytes{p, len});
+        p += len;
+    }
+}
 
 } // namespace Zentrix

@@ -20,6 +20,82 @@ TBoxLabel::TBoxLabel(const QString &text, QWidget *parent) : QLabel(text, parent
                                  "border: 1px solid #404040; padding: 1px 4px; }"));
 }
 
+TPanel::TPanel(QWidget *parent) : QWidget(parent) {}
+
+void TPanel::setText(const QString &t)
+{
+    if (t == m_text)
+        return;
+    m_text = t;
+    update();
+}
+
+void TPanel::setAlignment(Qt::Alignment a)
+{
+    m_align = a;
+    update();
+}
+
+void TPanel::SetColors(const QColor &text, const QColor &background)
+{
+    m_fg = text;
+    m_bg = background;
+    update();
+}
+
+void TPanel::SetSunken(bool sunken)
+{
+    m_sunken = sunken;
+    update();
+}
+
+QSize TPanel::sizeHint() const
+{
+    const QFontMetrics fm(font());
+    return QSize(fm.horizontalAdvance(m_text.isEmpty() ? QStringLiteral("00000") : m_text) + 8, fm.height() + 6);
+}
+
+void TPanel::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r = rect();
+    if (m_bg.isValid())
+        p.fillRect(r, m_bg);
+    // A one-pixel bevel, lowered or raised.
+    const QColor dark = palette().color(QPalette::Dark), light = palette().color(QPalette::Light);
+    p.setPen(m_sunken ? dark : light);
+    p.drawLine(r.topLeft(), r.topRight());
+    p.drawLine(r.topLeft(), r.bottomLeft());
+    p.setPen(m_sunken ? light : dark);
+    p.drawLine(r.bottomLeft(), r.bottomRight());
+    p.drawLine(r.topRight(), r.bottomRight());
+    p.setPen(m_fg);
+    p.setFont(font());
+    p.drawText(r.adjusted(3, 1, -3, -1), static_cast<int>(m_align) | Qt::TextSingleLine, m_text);
+}
+
+TBar::TBar(QWidget *parent) : QWidget(parent) {}
+
+void TBar::setValue(int v)
+{
+    v = std::clamp(v, 0, 100);
+    if (v == m_value)
+        return;
+    m_value = v;
+    update();
+}
+
+void TBar::paintEvent(QPaintEvent *)
+{
+    QPainter p(this);
+    const QRect r = rect().adjusted(1, 1, -1, -1);
+    p.fillRect(rect(), palette().color(QPalette::Base));
+    p.setPen(palette().color(QPalette::Dark));
+    p.drawRect(rect().adjusted(0, 0, -1, -1));
+    const int w = r.width() * m_value / 100;
+    p.fillRect(QRect(r.left() + 1, r.top() + 1, std::max(0, w - 2), r.height() - 2), palette().color(QPalette::Highlight));
+}
+
 TNumEdit::TNumEdit(double minValue, double maxValue, const QString &displayFormat, QWidget *parent)
     : QLineEdit(parent), m_min(minValue), m_max(maxValue), m_format(displayFormat)
 {

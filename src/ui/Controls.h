@@ -17,6 +17,51 @@ public:
     explicit TBoxLabel(const QString &text, QWidget *parent = nullptr);
 };
 
+// A panel that shows one line of text. Setting a text only marks the panel for the next paint,
+// so a long replay that sets it for every row costs next to nothing.
+class TPanel : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TPanel(QWidget *parent = nullptr);
+
+    const QString &text() const { return m_text; }
+    void setText(const QString &t);
+    void clear() { setText(QString()); }
+    void setAlignment(Qt::Alignment a);
+    void SetColors(const QColor &text, const QColor &background);
+    void SetSunken(bool sunken);
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    QString m_text;
+    Qt::Alignment m_align = Qt::AlignCenter;
+    QColor m_fg = Qt::black;
+    QColor m_bg;
+    bool m_sunken = true;
+};
+
+// A horizontal bar from 0 to 100.
+class TBar : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit TBar(QWidget *parent = nullptr);
+    int value() const { return m_value; }
+    void setValue(int v);
+
+protected:
+    void paintEvent(QPaintEvent *) override;
+
+private:
+    int m_value = 0;
+};
+
 // A numeric field that holds its value within limits and shows it in a display format
 // ("0;" whole numbers, ",0;" with thousands separators, "0.0000;-0.0000;" four decimals).
 // Text that is not a number leaves the last valid value in place. Changed fires on every change

@@ -43,13 +43,13 @@ TfrmGauge::TfrmGauge(QMdiArea *area)
     cbChannel->setObjectName(QStringLiteral("cbChannel"));
     cbChannel->addItems({QStringLiteral("MAIN"), QStringLiteral("SUB1"), QStringLiteral("SUB2"), QStringLiteral("SUB3")});
     cbChannel->setFixedWidth(98);
-    lblData = new QLabel(QStringLiteral("0.0000"), panel5);
+    lblData = new TPanel(panel5);
     lblData->setObjectName(QStringLiteral("lblData"));
-    lblData->setAlignment(Qt::AlignCenter);
+    lblData->setText(QStringLiteral("0.0000"));
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(10);
     lblData->setFont(f);
-    lblData->setStyleSheet(QStringLiteral("QLabel { background: black; color: yellow; border: 1px inset #808080; }"));
+    lblData->SetColors(Qt::yellow, Qt::black);
     p5->addWidget(box);
     p5->addWidget(cbChannel);
     p5->addWidget(lblData, 1);
@@ -59,9 +59,7 @@ TfrmGauge::TfrmGauge(QMdiArea *area)
     RGauge = new TDialGauge(this);
     outer->addWidget(RGauge, 1);
 
-    TrBar = new QProgressBar(this);
-    TrBar->setRange(0, 100);
-    TrBar->setTextVisible(false);
+    TrBar = new TBar(this);
     TrBar->setFixedHeight(26);
     outer->addWidget(TrBar);
 

@@ -13,6 +13,8 @@ class QProgressBar;
 namespace Zentrix {
 
 class TDialGauge;
+class TBar;
+class TPanel;
 
 // A Gauge window: one channel of the meter on a dial, a bar and the raw value.
 class TfrmGauge : public QWidget
@@ -33,9 +35,9 @@ public:
 
     ChannelScale Scale;
     QComboBox *cbChannel;
-    QLabel *lblData;
+    TPanel *lblData;
     TDialGauge *RGauge;
-    QProgressBar *TrBar;
+    TBar *TrBar;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -271,11 +271,15 @@ void TfrmGraph::AddSample(bool accepted, const QString &main, const QString &sub
     }
 
     if (chkRange->isChecked()) {
-        TChartAxis &left = Chart1->LeftAxis();
-        left.SetLabelFormat(Scale.ValueFormat);
-        left.SetMinimum(Scale.RangeMin - 0.1);
-        left.SetMaximum(Scale.RangeMax + 0.1);
-        left.SetIncrement((Scale.RangeMax - Scale.RangeMin) / 8);
+        if (m_bulk) {
+            m_bulkScaled = true;
+        } else {
+            TChartAxis &left = Chart1->LeftAxis();
+            left.SetLabelFormat(Scale.ValueFormat);
+            left.SetMinimum(Scale.RangeMin - 0.1);
+            left.SetMaximum(Scale.RangeMax + 0.1);
+            left.SetIncrement((Scale.RangeMax - Scale.RangeMin) / 8);
+        }
     }
 
     if (plot && accepted) {
@@ -286,11 +290,38 @@ void TfrmGraph::AddSample(bool accepted, const QString &main, const QString &sub
             bottom.SetMinimum(bottom.Maximum() - Scale.VisibleSpan);
         }
         Chart1->AddXY(n, y);
+        if (m_bulk)
+            return;
         const int last = Chart1->Count() - 1;
         TrackBar1->setMaximum(last);
         TrackBar1->setValue(last);
         DrawCursor(n);
     }
+}
+
+void TfrmGraph::BeginReplay()
+{
+    m_bulk = true;
+    m_bulkScaled = false;
+}
+
+void TfrmGraph::EndReplay()
+{
+    m_bulk = false;
+    // The last sample's automatic range, then the track bar and the cursor on the last point.
+    if (m_bulkScaled && chkRange->isChecked()) {
+        TChartAxis &left = Chart1->LeftAxis();
+        left.SetLabelFormat(Scale.ValueFormat);
+        left.SetMinimum(Scale.RangeMin - 0.1);
+        left.SetMaximum(Scale.RangeMax + 0.1);
+        left.SetIncrement((Scale.RangeMax - Scale.RangeMin) / 8);
+    }
+    const int last = Chart1->Count() - 1;
+    if (last < 0)
+        return;
+    TrackBar1->setMaximum(last);
+    TrackBar1->setValue(last);
+    DrawCursor(SampleAtPoint(last));
 }
 
 int TfrmGraph::SampleAtPoint(int index) const

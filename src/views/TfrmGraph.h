@@ -16,6 +16,7 @@ namespace Zentrix {
 class TChart;
 class TColorComboBox;
 class TNumEdit;
+class TPanel;
 class TSpinButton;
 class ViewHost;
 
@@ -57,11 +58,11 @@ public:
     QString LastMainLine;
 
     QComboBox *cbChannel;
-    QLabel *pnlFunc;
-    QLabel *pnlData;
-    QLabel *pnlUnit;
-    QLabel *lblMax;
-    QLabel *lblMin;
+    TPanel *pnlFunc;
+    TPanel *pnlData;
+    TPanel *pnlUnit;
+    TPanel *lblMax;
+    TPanel *lblMin;
     TChart *Chart1;
     QWidget *pnlPosition;
     QSlider *TrackBar1;
@@ -74,6 +75,11 @@ public:
     TNumEdit *eYLow;
     TSpinButton *RxSpinButton1;
     TSpinButton *RxSpinButton2;
+
+    // A replay of many rows: the per-row work that only its end shows (automatic range, track bar,
+    // cursor) is done once, when it ends.
+    void BeginReplay();
+    void EndReplay();
 
     // The range warning's text: eight lines joined by carriage returns.
     static QString RangeWarningText();
@@ -94,6 +100,8 @@ private:
     ViewHost *m_host;
     QMdiSubWindow *m_sub = nullptr;
     bool m_destroyed = false;
+    bool m_bulk = false;
+    bool m_bulkScaled = false;
 };
 
 } // namespace Zentrix

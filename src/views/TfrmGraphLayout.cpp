@@ -15,15 +15,14 @@ namespace Zentrix {
 
 namespace {
 
-QLabel *blackPanel(int pixelSize, QWidget *parent)
+TPanel *blackPanel(int pixelSize, QWidget *parent)
 {
-    auto *l = new QLabel(parent);
+    auto *l = new TPanel(parent);
     QFont f(QStringLiteral("Arial"));
     f.setPixelSize(pixelSize);
     f.setBold(true);
     l->setFont(f);
-    l->setAlignment(Qt::AlignCenter);
-    l->setStyleSheet(QStringLiteral("QLabel { background: black; color: yellow; border: 2px inset #808080; }"));
+    l->SetColors(Qt::yellow, Qt::black);
     return l;
 }
 
@@ -59,18 +58,16 @@ void TfrmGraph::buildLayout()
     tr->addWidget(pnlUnit);
     auto *mm = new QGridLayout;
     mm->setSpacing(1);
-    lblMax = new QLabel(top);
-    lblMin = new QLabel(top);
+    lblMax = new TPanel(top);
+    lblMin = new TPanel(top);
     int row = 0;
     for (auto [caption, label] : {std::pair{" MAX:", lblMax}, std::pair{" MIN :", lblMin}}) {
         auto *c = new QLabel(QString::fromLatin1(caption), top);
         c->setFrameShape(QFrame::Panel);
         c->setFrameShadow(QFrame::Raised);
-        label->setFrameShape(QFrame::Panel);
-        label->setFrameShadow(QFrame::Sunken);
         label->setMinimumWidth(70);
         label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-        label->setStyleSheet(QStringLiteral("color: blue;"));
+        label->SetColors(Qt::blue, QColor());
         mm->addWidget(c, row, 0);
         mm->addWidget(label, row, 1);
         ++row;

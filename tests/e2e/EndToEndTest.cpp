@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "Responders.h"
 #include "SerialPort.h"
 #include "TestDir.h"

@@ -1,3 +1,4 @@
+#include "Controls.h"
 #include "DialGauge.h"
 #include "TestDir.h"
 #include "TfrmGauge.h"
@@ -6,7 +7,7 @@
 #include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
-#include <QProgressBar>
+
 #include <gtest/gtest.h>
 
 using namespace Zentrix;
