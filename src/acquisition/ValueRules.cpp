@@ -117,13 +117,6 @@ std::optional<double> convert(QStringView s, qsizetype skip)
     return v;
 }
 
-// What the comparisons need of a text: its class and the number it stands for.
-struct Judged
-{
-    int cls;
-    double num;
-};
-
 int classify(QStringView t)
 {
     const qsizetype sep = t.indexOf(DecimalSeparator());
@@ -133,13 +126,6 @@ int classify(QStringView t)
     if (ol)
         return t.contains(QChar('-')) ? vcNegOverload : vcOverload;
     return convert(t, sep).has_value() ? vcNumber : vcNotNumber;
-}
-
-Judged judge(QStringView s)
-{
-    const QStringView t = trimControls(s);
-    const int cls = classify(t);
-    return {cls, cls == vcNumber ? convert(t, -1).value_or(0.0) : 0.0};
 }
 
 } // namespace
@@ -154,53 +140,63 @@ double NumValue(const QString &s) { return convert(trimControls(s), -1).value_or
 
 int ClassifyValue(const QString &s) { return classify(trimControls(s)); }
 
-bool ValueLess(const QString &a, const QString &b)
+ValueJudge JudgeValue(const QString &s)
 {
-    const Judged ja = judge(a);
-    switch (ja.cls) {
+    const QStringView t = trimControls(s);
+    ValueJudge j;
+    j.cls = classify(t);
+    const std::optional<double> v = j.cls == vcNumber ? convert(t, -1) : std::nullopt;
+    j.numeric = v.has_value();
+    j.num = v.value_or(0.0);
+    j.blank = isBlankText(s);
+    return j;
+}
+
+bool ValueLess(const ValueJudge &a, const ValueJudge &b)
+{
+    switch (a.cls) {
     case vcNegOverload:
         return true;
     case vcOverload:
-        return isBlankText(b);
-    case vcNumber: {
-        const Judged jb = judge(b);
-        switch (jb.cls) {
+        return b.blank;
+    case vcNumber:
+        switch (b.cls) {
         case vcNumber:
-            return ja.num < jb.num;
+            return a.num < b.num;
         case vcOverload:
             return true;
         default:
             return false;
         }
-    }
     default:
         return false;
     }
 }
 
-bool ValueGreater(const QString &a, const QString &b)
+bool ValueGreater(const ValueJudge &a, const ValueJudge &b)
 {
-    const Judged ja = judge(a);
-    switch (ja.cls) {
+    switch (a.cls) {
     case vcOverload:
         return true;
     case vcNegOverload:
-        return isBlankText(b);
-    case vcNumber: {
-        const Judged jb = judge(b);
-        switch (jb.cls) {
+        return b.blank;
+    case vcNumber:
+        switch (b.cls) {
         case vcNumber:
-            return ja.num > jb.num;
+            return a.num > b.num;
         case vcNegOverload:
             return true;
         default:
             return false;
         }
-    }
     default:
         return false;
     }
 }
+
+bool ValueLess(const QString &a, const QString &b) { return ValueLess(JudgeValue(a), JudgeValue(b)); }
+
+bool ValueGreater(const QString &a, const QString &b) { return ValueGreater(JudgeValue(a), JudgeValue(b)); }
 
 QString ReplaceAll(const QString &s, const QString &oldText, const QString &newText)
 {

@@ -26,6 +26,19 @@ bool IsNumeric(const QString &s);
 double NumValue(const QString &s);
 bool ValueLess(const QString &a, const QString &b);
 bool ValueGreater(const QString &a, const QString &b);
+// A text judged once for repeated comparisons: its class, whether it converts in full, the
+// number it stands for (0 when it does not convert) and whether it is blank.
+struct ValueJudge
+{
+    int cls = vcNotNumber;
+    bool numeric = false;
+    double num = 0;
+    bool blank = true;
+};
+ValueJudge JudgeValue(const QString &s);
+bool ValueLess(const ValueJudge &a, const ValueJudge &b);
+bool ValueGreater(const ValueJudge &a, const ValueJudge &b);
+
 QString ReplaceAll(const QString &s, const QString &oldText, const QString &newText);
 
 } // namespace Zentrix

@@ -14,34 +14,36 @@ QString ReplayLine(const QString &cell)
     return line;
 }
 
-void FoldChannelSummary(TextGrid &g, int col, const QString &line, const QString &stamp)
+void FoldChannelSummary(TextGrid &g, int col, const QString &line, const QString &stamp, ChannelExtremes &x)
 {
     const QString value = TrimControls(line.mid(2, 7));
+    const ValueJudge v = JudgeValue(value);
     auto setMin = [&] {
         g.SetCell(col, srMinTime, stamp);
         g.SetCell(col, srMinValue, value);
+        x.min = v;
     };
     auto setMax = [&] {
         g.SetCell(col, srMaxTime, stamp);
         g.SetCell(col, srMaxValue, value);
+        x.max = v;
     };
-    auto blank = [&](int row) { return g.Cell(col, row).trimmed().isEmpty(); };
 
-    switch (ClassifyValue(value)) {
+    switch (v.cls) {
     case vcNegOverload:
         setMin();
-        if (blank(srMaxValue))
+        if (x.max.blank)
             setMax();
         break;
     case vcOverload:
         setMax();
-        if (blank(srMinValue))
+        if (x.min.blank)
             setMin();
         break;
     case vcNumber:
-        if (blank(srMinValue) || ValueLess(value, g.Cell(col, srMinValue)))
+        if (x.min.blank || ValueLess(v, x.min))
             setMin();
-        if (blank(srMaxValue) || ValueGreater(value, g.Cell(col, srMaxValue)))
+        if (x.max.blank || ValueGreater(v, x.max))
             setMax();
         break;
     default:

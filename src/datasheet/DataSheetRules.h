@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ValueRules.h"
+
 #include <QString>
 
 namespace Zentrix {
@@ -14,8 +16,15 @@ enum SummaryRow { srMinTime = 1, srMinValue = 2, srMaxTime = 3, srMaxValue = 4 }
 // 12 characters become 13 blanks.
 QString ReplayLine(const QString &cell);
 
+// The judged minimum and maximum of one summary column, kept beside the grid so that each sample
+// is compared without reading the stored texts again. Blank after a reset, as the cells are.
+struct ChannelExtremes
+{
+    ValueJudge min, max;
+};
+
 // Folds the value of one reading line into column col of the summary grid, stamped with stamp.
-void FoldChannelSummary(TextGrid &summary, int col, const QString &line, const QString &stamp);
+void FoldChannelSummary(TextGrid &summary, int col, const QString &line, const QString &stamp, ChannelExtremes &extremes);
 
 // The companion grid (4 x 6) from the settings.
 void FillConfigGrid(TextGrid &config, const TSettings &s);

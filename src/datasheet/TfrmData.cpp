@@ -128,7 +128,7 @@ void TfrmData::UpdateSummary(const QString &Main, const QString &Sub1, const QSt
 
 void TfrmData::UpdateChannelSummary(const QString &line, int col, const QString &Time)
 {
-    FoldChannelSummary(*SG3, col, line, Time.isEmpty() ? now() : Time);
+    FoldChannelSummary(*SG3, col, line, Time.isEmpty() ? now() : Time, m_extremes[col]);
 }
 
 void TfrmData::ClearRows()
@@ -142,6 +142,8 @@ void TfrmData::ClearRows()
 
 void TfrmData::ClearSummary()
 {
+    for (ChannelExtremes &x : m_extremes)
+        x = ChannelExtremes{};
     for (int r = 1; r <= 4; ++r)
         for (int c = 1; c <= 4; ++c)
             SG3->SetCell(c, r, QString());

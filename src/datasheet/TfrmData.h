@@ -1,5 +1,7 @@
 #pragma once
 
+#include "DataSheetRules.h"
+
 #include <QWidget>
 
 class QMdiArea;
@@ -54,6 +56,7 @@ public:
 
 private:
     QMdiSubWindow *m_sub = nullptr;
+    ChannelExtremes m_extremes[5];
 };
 
 } // namespace Zentrix

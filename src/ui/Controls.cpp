@@ -27,7 +27,11 @@ void TPanel::setText(const QString &t)
     if (t == m_text)
         return;
     m_text = t;
-    update();
+    // One request for the next paint is enough, however often the text changes before it.
+    if (!m_dirty) {
+        m_dirty = true;
+        update();
+    }
 }
 
 void TPanel::setAlignment(Qt::Alignment a)
@@ -57,6 +61,7 @@ QSize TPanel::sizeHint() const
 
 void TPanel::paintEvent(QPaintEvent *)
 {
+    m_dirty = false;
     QPainter p(this);
     const QRect r = rect();
     if (m_bg.isValid())

@@ -43,6 +43,7 @@ private:
     QColor m_fg = Qt::black;
     QColor m_bg;
     bool m_sunken = true;
+    bool m_dirty = false;
 };
 
 // A horizontal bar from 0 to 100.

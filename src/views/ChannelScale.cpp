@@ -10,8 +10,8 @@ void ResetScale(ChannelScale &scale) { scale = ChannelScale{}; }
 
 namespace {
 
-QString code(const QString &line) { return line.mid(0, 2); }
-QString trimmed(const QString &s) { return s.trimmed(); }
+QStringView code(const QString &line) { return QStringView(line).left(2); }
+QStringView trimmed(QStringView s) { return s.trimmed(); }
 
 } // namespace
 
@@ -20,22 +20,27 @@ void ComputeScale(int channel, const QString &main, const QString &sub1, const Q
 {
     const QString *lines[] = {&main, &sub1, &sub2, &sub3};
     const QString &selected = (channel >= 1 && channel <= 3) ? *lines[channel] : main;
-    const QString mainCode = code(main);
-    const QString selCode = code(selected);
-    const QString field = selected.mid(2, 7);
+    const QStringView mainCode = code(main);
+    const QStringView selCode = code(selected);
+    const QStringView field = QStringView(selected).mid(2, 7);
     const qsizetype sepAt = field.indexOf(DecimalSeparator());
     const int p = sepAt >= 0 ? static_cast<int>(sepAt) + 1 : 0;
-    const QString unit = trimmed(selected.mid(9, 4));
+    const QStringView unit = trimmed(QStringView(selected).mid(9, 4));
 
     // 1. Decimals shown give the full scale and the format.
     double maximum;
+    static const QString formats[] = {QStringLiteral("#0."),      QStringLiteral("#0.0"),
+                                      QStringLiteral("#0.00"),    QStringLiteral("#0.000"),
+                                      QStringLiteral("#0.0000"),  QStringLiteral("#0.00000")};
+    static const QString whole = QStringLiteral("#0");
     if (meterType == 1 && p == 0) {
         maximum = 4000;
-        scale.ValueFormat = QStringLiteral("#0");
+        scale.ValueFormat = whole;
     } else {
         const int b = 7 - p;
-        maximum = (meterType == 1 ? 4000.0 : 20000.0) / std::pow(10.0, b);
-        scale.ValueFormat = QStringLiteral("#0.") + QStringLiteral("00000").left(b);
+        static constexpr double pow10[] = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000};
+        maximum = (meterType == 1 ? 4000.0 : 20000.0) / pow10[b];
+        scale.ValueFormat = formats[std::min(b, 5)];
     }
 
     // 2. Exceptions by channel.

@@ -103,8 +103,8 @@ void TfrmGraph::FormCreate()
         const QSignalBlocker quiet(cbChannel);
         cbChannel->setCurrentIndex(Settings.CHANNEL >= 0 && Settings.CHANNEL <= 3 ? Settings.CHANNEL : -1);
     }
-    lblMax->clear();
-    lblMin->clear();
+    setMaxLabel(QString());
+    setMinLabel(QString());
     m_sub->setWindowTitle(cbChannel->currentText() + QStringLiteral(" Graph"));
     ResetScale(Scale);
     Scale.RangeMin = -4;
@@ -148,8 +148,8 @@ void TfrmGraph::ClearGraph()
     Chart1->BottomAxis().SetMaximum(100);
     TrackBar1->setValue(0);
     TrackBar1->setMaximum(0);
-    lblMax->clear();
-    lblMin->clear();
+    setMaxLabel(QString());
+    setMinLabel(QString());
     ResetScale(Scale);
 }
 
@@ -173,7 +173,10 @@ bool TfrmGraph::SelectChannelLine(const QString &main, const QString &sub1, cons
         line.clear();
         break;
     }
-    if (TrimControls(line).isEmpty()) {
+    bool blank = true;
+    for (QChar c : line)
+        blank = blank && c.unicode() <= 32;
+    if (blank) {
         pnlData->setText(QStringLiteral(" ERROR "));
         pnlFunc->clear();
         return false;
@@ -239,30 +242,31 @@ void TfrmGraph::AddSample(bool accepted, const QString &main, const QString &sub
         return;
     }
 
-    const int cls = ClassifyValue(field);
+    const ValueJudge judged = JudgeValue(field);
+    const int cls = judged.cls;
     double y = 0;
     bool plot = true;
     ComputeScale(cbChannel->currentIndex(), main, sub1, sub2, sub3, Scale, Settings.TYPE);
     switch (cls) {
     case vcNegOverload:
-        lblMin->setText(field.trimmed());
+        setMinLabel(field.trimmed());
         if (lblMax->text().isEmpty())
-            lblMax->setText(lblMin->text());
+            setMaxLabel(lblMin->text());
         y = Scale.RangeMin;
         break;
     case vcOverload:
-        lblMax->setText(field.trimmed());
+        setMaxLabel(field.trimmed());
         if (lblMin->text().isEmpty())
-            lblMin->setText(lblMax->text());
+            setMinLabel(lblMax->text());
         y = Scale.RangeMax;
         break;
     case vcNumber:
-        if (IsNumeric(field)) {
-            y = NumValue(field);
-            if (lblMin->text().isEmpty() || ValueLess(field, lblMin->text()))
-                lblMin->setText(field);
-            if (lblMax->text().isEmpty() || ValueGreater(field, lblMax->text()))
-                lblMax->setText(field);
+        if (judged.numeric) {
+            y = judged.num;
+            if (lblMin->text().isEmpty() || ValueLess(judged, m_minJudge))
+                setMinLabel(field);
+            if (lblMax->text().isEmpty() || ValueGreater(judged, m_maxJudge))
+                setMaxLabel(field);
         }
         break;
     default:
@@ -322,6 +326,18 @@ void TfrmGraph::EndReplay()
     TrackBar1->setMaximum(last);
     TrackBar1->setValue(last);
     DrawCursor(SampleAtPoint(last));
+}
+
+void TfrmGraph::setMinLabel(const QString &t)
+{
+    lblMin->setText(t);
+    m_minJudge = JudgeValue(t);
+}
+
+void TfrmGraph::setMaxLabel(const QString &t)
+{
+    lblMax->setText(t);
+    m_maxJudge = JudgeValue(t);
 }
 
 int TfrmGraph::SampleAtPoint(int index) const

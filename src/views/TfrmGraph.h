@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ChannelScale.h"
+#include "ValueRules.h"
 
 #include <QWidget>
 
@@ -101,6 +102,10 @@ private:
     QMdiSubWindow *m_sub = nullptr;
     bool m_destroyed = false;
     bool m_bulk = false;
+    // lblMin and lblMax as judged values, kept with the labels.
+    ValueJudge m_minJudge, m_maxJudge;
+    void setMinLabel(const QString &t);
+    void setMaxLabel(const QString &t);
     bool m_bulkScaled = false;
 };
 
