@@ -132,6 +132,8 @@ int classify(QStringView t)
 
 QString TrimControls(const QString &s) { return trimControls(s).toString(); }
 
+QStringView TrimControls(QStringView s) { return trimControls(s); }
+
 std::optional<double> ConvertNumber(const QString &s) { return convert(s, -1); }
 
 bool IsNumeric(const QString &s) { return convert(trimControls(s), -1).has_value(); }
@@ -140,15 +142,26 @@ double NumValue(const QString &s) { return convert(trimControls(s), -1).value_or
 
 int ClassifyValue(const QString &s) { return classify(trimControls(s)); }
 
-ValueJudge JudgeValue(const QString &s)
+ValueJudge JudgeValue(QStringView s)
 {
     const QStringView t = trimControls(s);
     ValueJudge j;
-    j.cls = classify(t);
-    const std::optional<double> v = j.cls == vcNumber ? convert(t, -1) : std::nullopt;
-    j.numeric = v.has_value();
-    j.num = v.value_or(0.0);
     j.blank = isBlankText(s);
+    const qsizetype sep = t.indexOf(DecimalSeparator());
+    const bool ol = t.contains(QLatin1String("OL")) ||
+                    (sep > 0 && sep + 1 < t.size() && t[sep - 1] == QChar('O') && t[sep + 1] == QChar('L'));
+    if (ol) {
+        j.cls = t.contains(QChar('-')) ? vcNegOverload : vcOverload;
+        return j;
+    }
+    // A text that converts whole also converts without its separator: one pass decides both.
+    if (const std::optional<double> v = convert(t, -1)) {
+        j.cls = vcNumber;
+        j.numeric = true;
+        j.num = *v;
+        return j;
+    }
+    j.cls = convert(t, sep).has_value() ? vcNumber : vcNotNumber;
     return j;
 }
 

@@ -15,6 +15,7 @@ enum ValueClass : int {
 
 // Blanks and control characters (code 32 or below) removed at both ends.
 QString TrimControls(const QString &s);
+QStringView TrimControls(QStringView s);
 
 // The locale-aware conversion: blanks, an optional sign, digits with at most one
 // locale separator, an optional exponent. Anything else does not convert.
@@ -35,7 +36,7 @@ struct ValueJudge
     double num = 0;
     bool blank = true;
 };
-ValueJudge JudgeValue(const QString &s);
+ValueJudge JudgeValue(QStringView s);
 bool ValueLess(const ValueJudge &a, const ValueJudge &b);
 bool ValueGreater(const ValueJudge &a, const ValueJudge &b);
 

@@ -292,21 +292,6 @@ void TfrmMain::Data_Clear()
     Link.NoReplyCount = 0;
 }
 
-namespace {
-
-// A stored row as four reading lines and its time.
-struct ReplayedRow
-{
-    QString main, sub1, sub2, sub3, time;
-    explicit ReplayedRow(const QStringList &cells)
-        : main(ReplayLine(cells.value(dcMain))), sub1(ReplayLine(cells.value(dcSub1))),
-          sub2(ReplayLine(cells.value(dcSub2))), sub3(ReplayLine(cells.value(dcSub3))), time(cells.value(dcTime))
-    {
-    }
-};
-
-} // namespace
-
 void TfrmMain::DataToGraph()
 {
     QList<QPointer<TfrmGraph>> graphs;
@@ -331,7 +316,7 @@ void TfrmMain::DataToGraph()
         g->BeginReplay();
     // As ReplayRow(row, true, false, true) does, with the graph windows counted once.
     for (int row = 1; row <= n; ++row) {
-        const ReplayedRow r(frmData->SG1->Row(row));
+        const ReplayedRow r = ReplayRowLines(*frmData->SG1, row);
         for (const auto &g : graphs)
             if (g)
                 g->AddSample(true, r.main, r.sub1, r.sub2, r.sub3);
@@ -347,7 +332,7 @@ void TfrmMain::DataToGraph()
 
 void TfrmMain::ReplayRow(int row, bool toGraphs, bool toGauges, bool updateSummary)
 {
-    const ReplayedRow r(frmData->SG1->Row(row));
+    const ReplayedRow r = ReplayRowLines(*frmData->SG1, row);
     DispatchSample(true, r.main, r.sub1, r.sub2, r.sub3, toGraphs, toGauges);
     if (updateSummary)
         frmData->UpdateSummary(r.main, r.sub1, r.sub2, r.sub3, r.time);

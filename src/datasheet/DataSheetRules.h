@@ -12,9 +12,14 @@ struct TSettings;
 // Summary grid layout: rows of the min/max times and values.
 enum SummaryRow { srMinTime = 1, srMinValue = 2, srMaxTime = 3, srMaxValue = 4 };
 
-// A stored cell turned back into a reading line with its carriage return: cells of fewer than
-// 12 characters become 13 blanks.
-QString ReplayLine(const QString &cell);
+// The four reading lines and the time of a stored data sheet row, as a replay hands them on:
+// each cell with a carriage return after it, at most 255 characters; cells of fewer than 12
+// characters become 13 blanks and a carriage return.
+struct ReplayedRow
+{
+    QString main, sub1, sub2, sub3, time;
+};
+ReplayedRow ReplayRowLines(const TextGrid &sheet, int row);
 
 // The judged minimum and maximum of one summary column, kept beside the grid so that each sample
 // is compared without reading the stored texts again. Blank after a reset, as the cells are.

@@ -34,6 +34,12 @@ void TPanel::setText(const QString &t)
     }
 }
 
+void TPanel::setText(QStringView t)
+{
+    if (t != QStringView(m_text))
+        setText(t.toString());
+}
+
 void TPanel::setAlignment(Qt::Alignment a)
 {
     m_align = a;

@@ -28,6 +28,7 @@ public:
 
     const QString &text() const { return m_text; }
     void setText(const QString &t);
+    void setText(QStringView t);
     void clear() { setText(QString()); }
     void setAlignment(Qt::Alignment a);
     void SetColors(const QColor &text, const QColor &background);

@@ -186,25 +186,32 @@ bool TfrmGraph::SelectChannelLine(const QString &main, const QString &sub1, cons
 
 void TfrmGraph::ShowFunction(const QString &main, const QString &line)
 {
-    pnlUnit->setText(TrimControls(line.mid(9, 4)));
-    const QString code = line.mid(0, 2);
-    static const std::pair<const char *, const char *> names[] = {
-        {"OH", "Ohm"}, {"DI", "DIODE"}, {"FR", "FREQ"}, {"CA", "CAP"}, {"LO", "LOGIC"},
-        {"TE", "TEMP"}, {"HF", "hFE"},  {"WT", "WATT"}, {"CO", "PF"},
+    const QStringView unit = TrimControls(QStringView(line).mid(9, 4));
+    pnlUnit->setText(unit);
+    const QStringView code = QStringView(line).left(2);
+    static const std::pair<QLatin1String, QLatin1String> names[] = {
+        {QLatin1String("OH"), QLatin1String("Ohm")},  {QLatin1String("DI"), QLatin1String("DIODE")},
+        {QLatin1String("FR"), QLatin1String("FREQ")}, {QLatin1String("CA"), QLatin1String("CAP")},
+        {QLatin1String("LO"), QLatin1String("LOGIC")}, {QLatin1String("TE"), QLatin1String("TEMP")},
+        {QLatin1String("HF"), QLatin1String("hFE")},  {QLatin1String("WT"), QLatin1String("WATT")},
+        {QLatin1String("CO"), QLatin1String("PF")},
     };
-    QString func = code;
+    QStringView func = code;
+    QString named;
     for (const auto &[c, name] : names)
-        if (code == QLatin1String(c))
-            func = QString::fromLatin1(name);
+        if (code == c) {
+            named = name;
+            func = named;
+        }
     pnlFunc->setText(func);
-    const QString mainCode = main.mid(0, 2);
+    const QStringView mainCode = QStringView(main).left(2);
     switch (cbChannel->currentIndex()) {
     case 1:
         if (code.trimmed() == QLatin1String("$")) {
             pnlFunc->setText(QStringLiteral("P/Hour"));
             pnlUnit->setText(QStringLiteral("$"));
         }
-        if (mainCode == QLatin1String("WT") && TrimControls(line.mid(9, 4)) == QLatin1String("A"))
+        if (mainCode == QLatin1String("WT") && unit == QLatin1String("A"))
             pnlFunc->setText(QStringLiteral("AC"));
         break;
     case 2:
@@ -230,8 +237,8 @@ void TfrmGraph::AddSample(bool accepted, const QString &main, const QString &sub
         return;
     LastMainLine = main;
     ShowFunction(main, line);
-    const QString code = line.mid(0, 2);
-    const QString field = line.mid(2, 7);
+    const QStringView code = QStringView(line).left(2);
+    const QStringView field = QStringView(line).mid(2, 7);
     pnlData->setText(field);
 
     // A DC reading without a unit right after a clear: the meter's setting was changed.
@@ -249,13 +256,13 @@ void TfrmGraph::AddSample(bool accepted, const QString &main, const QString &sub
     ComputeScale(cbChannel->currentIndex(), main, sub1, sub2, sub3, Scale, Settings.TYPE);
     switch (cls) {
     case vcNegOverload:
-        setMinLabel(field.trimmed());
+        setMinLabel(TrimControls(field).toString());
         if (lblMax->text().isEmpty())
             setMaxLabel(lblMin->text());
         y = Scale.RangeMin;
         break;
     case vcOverload:
-        setMaxLabel(field.trimmed());
+        setMaxLabel(TrimControls(field).toString());
         if (lblMin->text().isEmpty())
             setMinLabel(lblMax->text());
         y = Scale.RangeMax;
@@ -264,9 +271,9 @@ void TfrmGraph::AddSample(bool accepted, const QString &main, const QString &sub
         if (judged.numeric) {
             y = judged.num;
             if (lblMin->text().isEmpty() || ValueLess(judged, m_minJudge))
-                setMinLabel(field);
+                setMinLabel(field.toString());
             if (lblMax->text().isEmpty() || ValueGreater(judged, m_maxJudge))
-                setMaxLabel(field);
+                setMaxLabel(field.toString());
         }
         break;
     default:

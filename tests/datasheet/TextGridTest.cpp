@@ -70,21 +70,36 @@ TEST(TextGrid, RewritesDoNotGrowMemoryForever)
     EXPECT_LT(g.StorageBytes(), 6u << 20);
 }
 
-TEST(ReplayLine, ShortCellsBecomeBlankLines)
+TEST(ReplayRowLines, ShortCellsBecomeBlankLines)
 {
+    const QString blank = QString(13, ' ') + "\r";
     const struct
     {
         QString cell;
         QString line;
     } cases[] = {
-        {"", QString(13, ' ') + "\r"},
-        {"DC  1.234 m", QString(13, ' ') + "\r"},      // 11 characters
+        {"", blank},
+        {"DC  1.234 m", blank},                        // 11 characters
         {"DC  1.234 mV", "DC  1.234 mV\r"},            // 12
         {"DC  1.234 mV ", "DC  1.234 mV \r"},          // 13
-        {QString(300, 'x'), QString(255, 'x')}, // a line holds at most 255 characters
+        {QString(300, 'x'), QString(255, 'x')},        // a line holds at most 255 characters
+        {QString::fromUtf8("TE  23.4 °C "), QString::fromUtf8("TE  23.4 °C \r")},
+        {QString::fromUtf8("°°°°°°°°°°°"), blank},     // 11 characters in more bytes
     };
-    for (const auto &c : cases)
-        EXPECT_EQ(ReplayLine(c.cell), c.line) << c.cell.toStdString();
+    for (const auto &c : cases) {
+        TextGrid g(6, 2, 1, 1);
+        g.SetRow(1, {"0", c.cell, "", c.cell, "", "12:00:00"});
+        const ReplayedRow r = ReplayRowLines(g, 1);
+        EXPECT_EQ(r.main, c.line) << c.cell.toStdString();
+        EXPECT_EQ(r.sub2, c.line) << c.cell.toStdString();
+        EXPECT_EQ(r.sub1, blank);
+        EXPECT_EQ(r.time, "12:00:00");
+    }
+    // A row that was never written replays as four blank lines.
+    TextGrid g(6, 2, 1, 1);
+    const ReplayedRow r = ReplayRowLines(g, 1);
+    EXPECT_EQ(r.sub3, blank);
+    EXPECT_EQ(r.time, "");
 }
 
 } // namespace
