@@ -179,12 +179,18 @@ void ParseGridText(TextGrid &grid, const QByteArray &fileText)
     }
 }
 
+void WriteWhole(QSaveFile &f, const QByteArray &bytes)
+{
+    if (!f.open(QIODevice::WriteOnly) || f.write(bytes) != bytes.size() || !f.flush()) {
+        f.cancelWriting();
+        throw AppError(QStringLiteral("Cannot create file %1").arg(f.fileName()));
+    }
+}
+
 void SaveGridText(const TextGrid &grid, const QString &fileName)
 {
     QSaveFile f(fileName);
-    if (!f.open(QIODevice::WriteOnly))
-        throw AppError(QStringLiteral("Cannot create file %1").arg(fileName));
-    f.write(GridText(grid));
+    WriteWhole(f, GridText(grid));
     if (!f.commit())
         throw AppError(QStringLiteral("Cannot create file %1").arg(fileName));
 }
@@ -194,7 +200,13 @@ void LoadGridText(TextGrid &grid, const QString &fileName)
     QFile f(fileName);
     if (!f.open(QIODevice::ReadOnly))
         throw AppError(QStringLiteral("Cannot open file %1").arg(fileName));
-    ParseGridText(grid, f.readAll());
+    const QByteArray text = f.readAll();
+    if (f.error() != QFileDevice::NoError)
+        throw AppError(QStringLiteral("Cannot open file %1").arg(fileName));
+    // Grid text never holds a NUL byte: such a file is something else, and is left alone.
+    if (text.contains('\0'))
+        throw AppError(QStringLiteral("Cannot open file %1: it is not a data file").arg(fileName));
+    ParseGridText(grid, text);
 }
 
 void ApplyConfigGrid(const TextGrid &g, TSettings &out)

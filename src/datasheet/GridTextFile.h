@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QSaveFile>
 #include <QString>
 
 namespace Zentrix {
@@ -25,6 +26,9 @@ void ParseGridText(TextGrid &grid, const QByteArray &text);
 // Write and read whole files. SaveGridText replaces the file only once it is fully written.
 // Errors: "Cannot create file <name>", "Cannot open file <name>".
 void SaveGridText(const TextGrid &grid, const QString &fileName);
+// Opens the file aside and writes all of the bytes, or throws "Cannot create file <name>"; a write
+// that falls short (a full disk) is an error, not a shorter file.
+void WriteWhole(QSaveFile &file, const QByteArray &bytes);
 void LoadGridText(TextGrid &grid, const QString &fileName);
 
 // The companion grid into settings; throws "'<text>' is not a valid integer value" for an

@@ -325,8 +325,13 @@ QVariant TextGrid::data(const QModelIndex &index, int role) const
     if (!index.isValid())
         return {};
     switch (role) {
-    case Qt::DisplayRole:
-        return Cell(index.column(), index.row() + m_fixedRows);
+    case Qt::DisplayRole: {
+        // A cell shows its start only: laying out megabytes of text for one cell would stall the view.
+        QString text = Cell(index.column(), index.row() + m_fixedRows);
+        if (text.size() > 1000)
+            text.truncate(1000);
+        return text;
+    }
     case Qt::TextAlignmentRole:
         return m_centered ? QVariant(Qt::AlignCenter) : QVariant(Qt::AlignLeft | Qt::AlignVCenter);
     case Qt::ForegroundRole:

@@ -161,10 +161,8 @@ void TfrmData::ReadWriteFile(const QString &fileName, bool load)
         FillConfigGrid();
         // Both files are written aside first, so a failure leaves the old pair whole.
         QSaveFile data(names.data), companion(names.companion);
-        if (!data.open(QIODevice::WriteOnly) || data.write(GridText(*SG1)) < 0)
-            throw AppError(QStringLiteral("Cannot create file %1").arg(names.data));
-        if (!companion.open(QIODevice::WriteOnly) || companion.write(GridText(*SG2)) < 0)
-            throw AppError(QStringLiteral("Cannot create file %1").arg(names.companion));
+        WriteWhole(data, GridText(*SG1));
+        WriteWhole(companion, GridText(*SG2));
         if (!data.commit())
             throw AppError(QStringLiteral("Cannot create file %1").arg(names.data));
         if (!companion.commit())

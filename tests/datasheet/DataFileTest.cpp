@@ -6,6 +6,7 @@
 #include "TfrmData.h"
 
 #include <QDir>
+#include <QProcess>
 #include <QMdiArea>
 #include <gtest/gtest.h>
 
@@ -196,6 +197,71 @@ TEST_F(DataFiles, FailedOpenLeavesTheSheetAsItWas)
         EXPECT_EQ(data->SG3->Cell(1, 2), "1.000") << c.name;
         EXPECT_EQ(Settings.MODEL, 1) << c.name;
     }
+}
+
+TEST_F(DataFiles, BadFilesGiveAClearErrorOrLoadWhole)
+{
+    const QByteArray cfg = "CFG1,1,1,0,100,100,\r\n";
+    // Binary content is refused and the sheet stays.
+    QByteArray binary;
+    for (int i = 0; i < 4096; ++i)
+        binary.append(static_cast<char>(i * 31 % 256));
+    writeFile(program.path("bin.DMM"), binary);
+    writeFile(program.path("bin.CFG"), cfg);
+    data->AddRow("0", "DC  1.000V   ", "", "", "", "09:00:00");
+    try {
+        data->ReadWriteFile(program.path("bin.DMM"), true);
+        ADD_FAILURE();
+    } catch (const AppError &e) {
+        EXPECT_EQ(e.text(), "Cannot open file " + program.path("bin.DMM") + ": it is not a data file");
+    }
+    EXPECT_EQ(data->SG1->Cell(1, 1), "DC  1.000V   ");
+
+    // An empty file is an empty sheet.
+    writeFile(program.path("empty.DMM"), "");
+    writeFile(program.path("empty.CFG"), cfg);
+    data->ReadWriteFile(program.path("empty.DMM"), true);
+    EXPECT_EQ(data->SG1->RowCount(), 2);
+    EXPECT_EQ(data->SG1->Row(0), QStringList({"NO", "MAIN", "SUB1", "SUB2", "SUB3", "TIME"}));
+
+    // A 100 MB line and a line of 10,000 cells load whole.
+    QByteArray huge = "NO,MAIN,\r\n0,";
+    huge += QByteArray(100 * 1024 * 1024, 'x');
+    huge += ",\r\n1,";
+    for (int i = 0; i < 10000; ++i)
+        huge += QByteArray::number(i) + ',';
+    huge += "\r\n";
+    writeFile(program.path("huge.DMM"), huge);
+    writeFile(program.path("huge.CFG"), cfg);
+    huge.clear();
+    data->ReadWriteFile(program.path("huge.DMM"), true);
+    EXPECT_EQ(data->SG1->RowCount(), 3);
+    EXPECT_EQ(data->SG1->Cell(1, 1).size(), 100 * 1024 * 1024);
+    EXPECT_EQ(data->SG1->ColCount(), 10001);
+    EXPECT_EQ(data->SG1->Cell(10000, 2), "9999");
+    // The view shows the start of the long cell only.
+    EXPECT_EQ(data->SG1->data(data->SG1->index(0, 1), Qt::DisplayRole).toString().size(), 1000);
+}
+
+TEST_F(DataFiles, FullDiskKeepsThePreviousPair)
+{
+    // A small file system that fills up; only where this machine lets a test mount one.
+    const QString mnt = program.path("small");
+    QDir().mkpath(mnt);
+    if (QProcess::execute("mount", {"-t", "tmpfs", "-o", "size=64k", "tmpfs", mnt}) != 0)
+        GTEST_SKIP() << "cannot mount a small file system here";
+    struct Unmount
+    {
+        QString at;
+        ~Unmount() { QProcess::execute("umount", {at}); }
+    } unmount{mnt};
+    data->ReadWriteFile(mnt + "/run", false);
+    const QByteArray before = readFile(mnt + "/run.DMM");
+    for (int i = 0; i < 3000; ++i)
+        data->AddRow(QString::number(i), "DC  1.000V   ", "AC  0.000V   ", "", "", "");
+    EXPECT_THROW(data->ReadWriteFile(mnt + "/run", false), AppError);
+    EXPECT_EQ(readFile(mnt + "/run.DMM"), before);
+    EXPECT_TRUE(readFile(mnt + "/run.CFG").startsWith("CFG1,"));
 }
 
 TEST_F(DataFiles, FailedSaveKeepsThePreviousPair)
