@@ -6,8 +6,7 @@
 #include "ValueRules.h"
 
 #include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
+#include <QFrame>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
@@ -77,17 +76,18 @@ TfrmConfig::TfrmConfig(QWidget *owner) : QDialog(owner)
     base.setPointSize(8);
     setFont(base);
 
-    auto *grid = new QGridLayout(this);
+    auto *grid = new QVBoxLayout(this);
     grid->setContentsMargins(5, 5, 5, 5);
-    grid->setHorizontalSpacing(0);
-    grid->setVerticalSpacing(3);
-    int row = 0;
+    grid->setSpacing(3);
+    // A row is a boxed caption 207 wide with its control over the right half, from 93, 114 wide.
     auto addRow = [&](QLabel *label, QWidget *control) {
-        grid->addWidget(label, row, 0, 1, 2);
-        control->setFixedWidth(114);
-        grid->addWidget(control, row, 1, Qt::AlignRight);
-        label->setFixedWidth(207);
-        ++row;
+        auto *row = new QWidget(this);
+        row->setFixedSize(207, 23);
+        label->setParent(row);
+        label->setGeometry(0, 0, 207, 23);
+        control->setParent(row);
+        control->setGeometry(93, 1, 114, 21);
+        grid->addWidget(row);
     };
     auto list = [&](const QStringList &items) {
         auto *c = new QComboBox(this);
@@ -106,23 +106,23 @@ TfrmConfig::TfrmConfig(QWidget *owner) : QDialog(owner)
     lblPortDevice->setObjectName(QStringLiteral("lblPortDevice"));
     lblPortDevice->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     lblPortDevice->setStyleSheet(QStringLiteral("color: #404040;"));
-    grid->addWidget(lblPortDevice, row++, 0, 1, 2);
+    grid->addWidget(lblPortDevice);
 
-    auto *group = new QGroupBox(this);
+    auto *group = new QFrame(this);
+    group->setFrameShape(QFrame::Box);
     group->setFont(tenPoint(group));
-    auto *gl = new QGridLayout(group);
-    gl->setContentsMargins(3, 3, 3, 3);
-    gl->addWidget(caption(QStringLiteral("SAMPLE COUNT"), kDarkTeal, group, 10), 0, 0, 1, 2);
+    group->setFixedSize(207, 74);
+    auto *heading = caption(QStringLiteral("SAMPLE COUNT"), kDarkTeal, group, 10);
+    heading->setGeometry(1, 1, 205, 22);
     rbAuto = new QRadioButton(QStringLiteral("Repetitive"), group);
     rbCount = new QRadioButton(QStringLiteral("Sample Count"), group);
     rbAuto->setChecked(true);
+    rbAuto->setGeometry(6, 26, 120, 21);
+    rbCount->setGeometry(6, 49, 120, 21);
     eCount = new TNumEdit(0, 10000, QStringLiteral(",0;"), group);
     eCount->SetMaxChars(5);
-    eCount->setFixedWidth(100);
-    gl->addWidget(rbAuto, 1, 0);
-    gl->addWidget(rbCount, 2, 0);
-    gl->addWidget(eCount, 2, 1);
-    grid->addWidget(group, row++, 0, 1, 2);
+    eCount->setGeometry(126, 49, 76, 21);
+    grid->addWidget(group);
 
     eInterval = new TNumEdit(1, 3600, QStringLiteral(",0;"), this);
     eInterval->SetMaxChars(4);
@@ -158,7 +158,7 @@ TfrmConfig::TfrmConfig(QWidget *owner) : QDialog(owner)
         b->setIcon(style()->standardIcon(b == btnOk ? QStyle::SP_DialogOkButton : QStyle::SP_DialogCancelButton));
         buttons->addWidget(b);
     }
-    grid->addLayout(buttons, row++, 0, 1, 2);
+    grid->addLayout(buttons);
 
     const QList<QWidget *> order = KeyboardOrder();
     for (qsizetype i = 0; i + 1 < order.size(); ++i)

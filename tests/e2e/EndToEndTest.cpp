@@ -7,6 +7,10 @@
 #include "TfrmGauge.h"
 #include "TfrmGraph.h"
 #include "TfrmMain.h"
+#include "TfrmConfig.h"
+#include "TfrmDebug.h"
+
+#include <QPlainTextEdit>
 #include "Chart.h"
 
 #include <QComboBox>
@@ -121,6 +125,26 @@ TEST_F(EndToEnd, TwoGraphsAndTwoGaugesOnTheirOwnChannels)
     EXPECT_EQ(gauge2->lblData->text(), frmData->SG1->Cell(3, last).mid(2, 7));
     if (const QString shots = qEnvironmentVariable("ZENTRIX_SHOT_DIR"); !shots.isEmpty())
         frame->grab().save(shots + "/two-graphs-two-gauges.png");
+}
+
+TEST_F(EndToEnd, TraceWindowDuringARun)
+{
+    startMeter({"--scenario", "ohm"});
+    startProgram();
+    frame->MenuProcess(77);
+    frame->MenuProcess(2);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return rows() >= 4; }, 10000));
+    frame->MenuProcess(3);
+    ASSERT_TRUE(frmDebug);
+    const QStringList lines = frmDebug->Memo1->toPlainText().split('\n');
+    EXPECT_EQ(lines.size(), 4 * rows());
+    EXPECT_EQ(lines[0], frmData->SG1->Cell(1, 1));
+    if (const QString shots = qEnvironmentVariable("ZENTRIX_SHOT_DIR"); !shots.isEmpty()) {
+        frmDebug->grab().save(shots + "/trace-window.png");
+        TfrmConfig dialog(frame.get());
+        dialog.show();
+        dialog.grab().save(shots + "/configuration.png");
+    }
 }
 
 TEST_F(EndToEnd, CountedRunEndsWithItsMessage)
