@@ -15,25 +15,13 @@ void putSize(std::vector<char> &out, size_t n)
     out.push_back(static_cast<char>(n));
 }
 
-size_t getSize(const char *&p)
-{
-    size_t n = 0;
-    int shift = 0;
-    for (;;) {
-        const auto b = static_cast<unsigned char>(*p++);
-        n |= static_cast<size_t>(b & 0x7F) << shift;
-        if (!(b & 0x80))
-            return n;
-        shift += 7;
-    }
-}
 
 size_t recordSize(const char *p)
 {
     const char *start = p;
-    const size_t stored = getSize(p);
+    const size_t stored = TextGrid::GetSize(p);
     for (size_t c = 0; c < stored; ++c)
-        p += getSize(p);
+        p += TextGrid::GetSize(p);
     return static_cast<size_t>(p - start);
 }
 
@@ -100,9 +88,9 @@ std::vector<QByteArray> TextGrid::decodeRow(int row) const
     if (ref == kEmptyRow)
         return cells;
     const char *p = m_chunks[ref >> 32].data() + (ref & 0xFFFFFFFFu);
-    const size_t stored = getSize(p);
+    const size_t stored = TextGrid::GetSize(p);
     for (size_t c = 0; c < stored; ++c) {
-        const size_t len = getSize(p);
+        const size_t len = TextGrid::GetSize(p);
         if (c < cells.size())
             cells[c] = QByteArray(p, static_cast<qsizetype>(len));
         p += len;
@@ -128,17 +116,23 @@ void TextGrid::storeRow(int row, const std::vector<QByteArray> &cells)
         putSize(rec, static_cast<size_t>(cells[c].size()));
         rec.insert(rec.end(), cells[c].constData(), cells[c].constData() + cells[c].size());
     }
+    ref = appendRecord(rec.data(), rec.size());
+    compactIfWasteful();
+}
+
+uint64_t TextGrid::appendRecord(const char *data, size_t size)
+{
     // Records never straddle chunks; a record larger than a chunk gets a chunk of its own.
-    if (m_chunks.empty() || m_chunks.back().size() + rec.size() > m_chunks.back().capacity()) {
+    if (m_chunks.empty() || m_chunks.back().size() + size > m_chunks.back().capacity()) {
         m_chunks.emplace_back();
-        m_chunks.back().reserve(std::max(kChunkBytes, rec.size()));
+        m_chunks.back().reserve(std::max(kChunkBytes, size));
     }
     std::vector<char> &chunk = m_chunks.back();
-    ref = (static_cast<uint64_t>(m_chunks.size() - 1) << 32) | chunk.size();
-    chunk.insert(chunk.end(), rec.begin(), rec.end());
-    m_liveBytes += rec.size();
-    m_usedBytes += rec.size();
-    compactIfWasteful();
+    const uint64_t ref = (static_cast<uint64_t>(m_chunks.size() - 1) << 32) | chunk.size();
+    chunk.insert(chunk.end(), data, data + size);
+    m_liveBytes += size;
+    m_usedBytes += size;
+    return ref;
 }
 
 void TextGrid::compactIfWasteful()
@@ -154,16 +148,7 @@ void TextGrid::compactIfWasteful()
         if (ref == kEmptyRow)
             continue;
         const char *p = old[ref >> 32].data() + (ref & 0xFFFFFFFFu);
-        const size_t n = recordSize(p);
-        if (m_chunks.empty() || m_chunks.back().size() + n > m_chunks.back().capacity()) {
-            m_chunks.emplace_back();
-            m_chunks.back().reserve(std::max(kChunkBytes, n));
-        }
-        std::vector<char> &chunk = m_chunks.back();
-        ref = (static_cast<uint64_t>(m_chunks.size() - 1) << 32) | chunk.size();
-        chunk.insert(chunk.end(), p, p + n);
-        m_liveBytes += n;
-        m_usedBytes += n;
+        ref = appendRecord(p, recordSize(p));
     }
 }
 
@@ -175,9 +160,9 @@ QString TextGrid::Cell(int col, int row) const
     if (ref == kEmptyRow)
         return QString();
     const char *p = m_chunks[ref >> 32].data() + (ref & 0xFFFFFFFFu);
-    const size_t stored = getSize(p);
+    const size_t stored = TextGrid::GetSize(p);
     for (size_t c = 0; c < stored; ++c) {
-        const size_t len = getSize(p);
+        const size_t len = TextGrid::GetSize(p);
         if (static_cast<int>(c) == col)
             return QString::fromUtf8(p, static_cast<qsizetype>(len));
         p += len;
@@ -227,23 +212,14 @@ void TextGrid::SetRowBytes(int row, const Bytes *cells, int count)
     while (used > 0 && cells[used - 1].size == 0)
         --used;
     if (used > 0) {
-        size_t need = 10;
-        for (int c = 0; c < used; ++c)
-            need += cells[c].size + 10;
-        if (m_chunks.empty() || m_chunks.back().size() + need > m_chunks.back().capacity()) {
-            m_chunks.emplace_back();
-            m_chunks.back().reserve(std::max(kChunkBytes, need));
-        }
-        std::vector<char> &chunk = m_chunks.back();
-        const size_t start = chunk.size();
-        ref = (static_cast<uint64_t>(m_chunks.size() - 1) << 32) | start;
-        putSize(chunk, static_cast<size_t>(used));
+        thread_local std::vector<char> rec;
+        rec.clear();
+        putSize(rec, static_cast<size_t>(used));
         for (int c = 0; c < used; ++c) {
-            putSize(chunk, cells[c].size);
-            chunk.insert(chunk.end(), cells[c].data, cells[c].data + cells[c].size);
+            putSize(rec, cells[c].size);
+            rec.insert(rec.end(), cells[c].data, cells[c].data + cells[c].size);
         }
-        m_liveBytes += chunk.size() - start;
-        m_usedBytes += chunk.size() - start;
+        ref = appendRecord(rec.data(), rec.size());
         compactIfWasteful();
     }
     notifyRowChanged(row);

@@ -55,6 +55,19 @@ public:
     // Takes over the other grid's rows and columns (the other gets this grid's); widths and look stay.
     void SwapContent(TextGrid &other);
 
+    // A record's sizes are written 7 bits a byte, low bits first.
+    static size_t GetSize(const char *&p)
+    {
+        size_t n = 0;
+        int shift = 0;
+        for (;;) {
+            const auto b = static_cast<unsigned char>(*p++);
+            n |= static_cast<size_t>(b & 0x7F) << shift;
+            if (!(b & 0x80))
+                return n;
+            shift += 7;
+        }
+    }
     // Bytes held for the rows' texts and their index; for the benchmark.
     size_t StorageBytes() const;
 
@@ -76,6 +89,8 @@ private:
     static constexpr uint64_t kEmptyRow = UINT64_MAX;
     static constexpr size_t kChunkBytes = 1u << 20;
 
+    // Copies a record into the chunks and answers where it starts.
+    uint64_t appendRecord(const char *data, size_t size);
     std::vector<QByteArray> decodeRow(int row) const;
     void storeRow(int row, const std::vector<QByteArray> &cells);
     void compactIfWasteful();
@@ -103,20 +118,9 @@ template <class F> void TextGrid::ForEachCellBytes(int row, F f) const
         return;
     const uint64_t ref = m_rows[static_cast<size_t>(row)];
     const char *p = m_chunks[ref >> 32].data() + (ref & 0xFFFFFFFFu);
-    auto size = [&p] {
-        size_t n = 0;
-        int shift = 0;
-        for (;;) {
-            const auto b = static_cast<unsigned char>(*p++);
-            n |= static_cast<size_t>(b & 0x7F) << shift;
-            if (!(b & 0x80))
-                return n;
-            shift += 7;
-        }
-    };
-    const size_t stored = size();
+    const size_t stored = GetSize(p);
     for (size_t c = 0; c < stored && static_cast<int>(c) < m_colCount; ++c) {
-        const size_t len = size();
+        const size_t len = GetSize(p);
         f(static_cast<int>(c), Bytes{p, len});
         p += len;
     }
