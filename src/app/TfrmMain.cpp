@@ -269,14 +269,6 @@ void TfrmMain::ToggleTraceWindow()
     Settings.DEBUG = true;
 }
 
-void TfrmMain::Print_Graph()
-{
-    MessageDlg1.setKind(TMessageDlg::Information);
-    MessageDlg1.execute(QStringLiteral("Printing is not available in this build."));
-}
-
-void TfrmMain::Print_Datasheet() { Print_Graph(); }
-
 void TfrmMain::Data_Clear()
 {
     frmData->ClearRows();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FileDialogs.h"
+#include "AsciiTable.h"
 #include "MeterLink.h"
 #include "ViewHost.h"
 #include "MessageBox.h"
@@ -102,6 +103,7 @@ public:
     TFileDialog OpenDialog1{TFileDialog::Open};
     TFileDialog SaveDialog1{TFileDialog::Save};
     TMessageDlg MessageDlg1;
+    TAsciiTable TmpData;
 
     QMdiArea *MdiArea;
 

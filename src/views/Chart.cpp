@@ -213,6 +213,15 @@ void TChart::ClearSeries()
     Repaint();
 }
 
+std::vector<QPointF> TChart::PointsIn(double xMin, double xMax) const
+{
+    std::vector<QPointF> out;
+    const auto data = d->series->data();
+    for (auto it = data->findBegin(xMin, false); it != data->constEnd() && it->key <= xMax; ++it)
+        out.emplace_back(it->key, it->value);
+    return out;
+}
+
 void TChart::SetSeriesColor(const QColor &c)
 {
     d->series->setPen(QPen(c, 1));

@@ -3,6 +3,7 @@
 #include <QColor>
 #include <QWidget>
 #include <memory>
+#include <vector>
 
 class QCustomPlot;
 
@@ -59,6 +60,8 @@ public:
     double XValue(int i) const;
     double YValue(int i) const;
     void ClearSeries();
+    // The points with x from xMin to xMax, in order.
+    std::vector<QPointF> PointsIn(double xMin, double xMax) const;
     void SetSeriesColor(const QColor &c);
     QColor SeriesColor() const;
     // Bytes held by the series' points; for the benchmark.

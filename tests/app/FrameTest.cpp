@@ -327,10 +327,11 @@ TEST_F(Frame, ConfigurationOkStoresAndRefreshes)
 
 TEST_F(Frame, MessagesGoThroughTheOneBox)
 {
+    frame->MdiArea->setActiveSubWindow(frmData->subWindow());
     frame->MenuProcess(7);
     ASSERT_EQ(answer.messages.size(), 1u);
-    EXPECT_EQ(answer.messages[0].kind, TMessageDlg::Information);
-    EXPECT_FALSE(answer.messages[0].text.isEmpty());
+    EXPECT_EQ(answer.messages[0].kind, TMessageDlg::Error);
+    EXPECT_EQ(answer.messages[0].text, "Graph Not Selected !");
 }
 
 TEST_F(Frame, ErrorsLeavingAHandlerAreShownAndTheProgramGoesOn)

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <functional>
+
+class QPagedPaintDevice;
+
+namespace Zentrix {
+
+struct DataReportData
+{
+    QString fileName, dateTime, mainMeasurement;
+    QString trigger, delay, value, capture, high, low, interval;
+    QString min[4], max[4];
+};
+
+// One detail record: NO, Main, Sub1, Sub2, Sub3, TIME. Answers false after the last one.
+using NextRecord = std::function<bool(QStringList &record)>;
+
+// The title band on the first page, then one 6.35 mm detail line a record over as many pages
+// as they need; each page is finished before the next is drawn. progress(pages) after each page.
+int PaintDataReport(QPagedPaintDevice &device, const DataReportData &data, const NextRecord &next,
+                    const std::function<void(int)> &progress = {});
+
+} // namespace Zentrix
