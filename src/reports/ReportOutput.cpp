@@ -3,6 +3,7 @@
 #include "AppError.h"
 #include "FileDialogs.h"
 #include "MessageBox.h"
+#include "ModalDialog.h"
 
 #include <QFile>
 #include <QPageLayout>
@@ -53,7 +54,7 @@ void PreviewAndPrint(QWidget *owner, const QString &title, const ReportPainter &
         QPrintPreviewDialog preview(&screen, owner);
         preview.setWindowTitle(title);
         QObject::connect(&preview, &QPrintPreviewDialog::paintRequested, [&](QPrinter *p) { paint(*p); });
-        preview.exec();
+        ExecModal(preview);
     }
     const QPrinterInfo current = QPrinterInfo::defaultPrinter();
     if (current.isNull()) {

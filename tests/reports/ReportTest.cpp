@@ -11,6 +11,9 @@
 
 #include <QCheckBox>
 #include <QFile>
+#include <QPrintPreviewDialog>
+#include <QPrinterInfo>
+#include "ModalDialog.h"
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QProcess>
@@ -69,6 +72,9 @@ protected:
         SetReportResponder([this](const QString &, const ReportPainter &paint) {
             RenderToPdf(pdf, paint);
             words = wordsOf(pdf);
+            // For looking at: ZENTRIX_SHOT_DIR keeps each report as <test>.pdf.
+            if (const QString shots = qEnvironmentVariable("ZENTRIX_SHOT_DIR"); !shots.isEmpty())
+                QFile::copy(pdf, shots + "/" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".pdf");
         });
     }
     void TearDown() override { SetReportResponder({}); }
@@ -253,6 +259,28 @@ TEST_F(Reports, MissingSchema)
         EXPECT_EQ(e.text(), "Error opening text file: " + program.path("PRNTMP.DMM"));
     }
     EXPECT_TRUE(words.empty());
+}
+
+TEST_F(Reports, PreviewThenNoPrinterOffersAPdf)
+{
+    if (!QPrinterInfo::defaultPrinter().isNull())
+        GTEST_SKIP() << "this machine has a printer";
+    SetReportResponder({});
+    int previews = 0;
+    SetModalResponder([&](QDialog &d) {
+        previews += qobject_cast<QPrintPreviewDialog *>(&d) != nullptr;
+        EXPECT_EQ(d.windowTitle(), "Data Print");
+        return 0;
+    });
+    answer.nextFile = program.path("saved.pdf");
+    frame->MenuProcess(8);
+    SetModalResponder({});
+    EXPECT_EQ(previews, 1);
+    ASSERT_EQ(answer.messages.size(), 1u);
+    EXPECT_TRUE(answer.messages[0].text.startsWith("No printer is set up on this machine."));
+    EXPECT_EQ(answer.dialogTitles.back(), "Save the report as PDF");
+    words = wordsOf(program.path("saved.pdf"));
+    EXPECT_NE(find("Multimeter"), nullptr);
 }
 
 } // namespace
