@@ -68,6 +68,7 @@ struct TChart::Impl
     QElapsedTimer sinceReplot;
     QCPRange beforeZoomX, beforeZoomY;
     bool zoomed = false;
+    bool held = false;
 };
 
 TChart::TChart(QWidget *parent) : QWidget(parent), d(std::make_unique<Impl>())
@@ -247,9 +248,16 @@ double TChart::CursorX() const { return d->cursor->start->coords().x(); }
 double TChart::CursorY0() const { return d->cursor->start->coords().y(); }
 double TChart::CursorY1() const { return d->cursor->end->coords().y(); }
 
+void TChart::HoldRepaints(bool hold)
+{
+    d->held = hold;
+    if (!hold)
+        Repaint();
+}
+
 void TChart::Repaint()
 {
-    if (d->replotTimer.isActive())
+    if (d->held || d->replotTimer.isActive())
         return;
     // At most one replot per event-loop turn, and no more than 25 a second.
     const qint64 wait = std::max<qint64>(0, 40 - d->sinceReplot.elapsed());

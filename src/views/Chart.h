@@ -75,6 +75,8 @@ public:
 
     // Asks for a repaint; several requests in a row give one.
     void Repaint();
+    // While held, repaint requests wait; releasing asks for one repaint.
+    void HoldRepaints(bool hold);
     // Repaints now; for the report and the benchmark.
     void ReplotNow();
     // The operator's zoom to a horizontal range, as a mouse drag does; and its undoing.

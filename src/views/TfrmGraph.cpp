@@ -295,14 +295,21 @@ void TfrmGraph::AddSample(bool accepted, const QString &main, const QString &sub
 
     if (plot && accepted) {
         const int n = SampleCounter;
+        if (m_bulk) {
+            // The view scrolls as it would sample by sample; the axis takes its end once.
+            if (n >= m_bulkMax) {
+                m_bulkMax += 1;
+                m_bulkMin = m_bulkMax - Scale.VisibleSpan;
+            }
+            Chart1->AddXY(n, y);
+            return;
+        }
         TChartAxis &bottom = Chart1->BottomAxis();
         if (n >= bottom.Maximum()) {
             bottom.SetMaximum(bottom.Maximum() + 1);
             bottom.SetMinimum(bottom.Maximum() - Scale.VisibleSpan);
         }
         Chart1->AddXY(n, y);
-        if (m_bulk)
-            return;
         const int last = Chart1->Count() - 1;
         TrackBar1->setMaximum(last);
         TrackBar1->setValue(last);
@@ -314,11 +321,25 @@ void TfrmGraph::BeginReplay()
 {
     m_bulk = true;
     m_bulkScaled = false;
+    // A replay that shows its progress must not redraw a growing plot at each step.
+    Chart1->HoldRepaints(true);
+    m_bulkMin = Chart1->BottomAxis().Minimum();
+    m_bulkMax = Chart1->BottomAxis().Maximum();
 }
 
 void TfrmGraph::EndReplay()
 {
     m_bulk = false;
+    Chart1->HoldRepaints(false);
+    TChartAxis &bottom = Chart1->BottomAxis();
+    // Whichever end keeps the axis in order goes first.
+    if (m_bulkMax >= bottom.Minimum()) {
+        bottom.SetMaximum(m_bulkMax);
+        bottom.SetMinimum(m_bulkMin);
+    } else {
+        bottom.SetMinimum(m_bulkMin);
+        bottom.SetMaximum(m_bulkMax);
+    }
     // The last sample's automatic range, then the track bar and the cursor on the last point.
     if (m_bulkScaled && chkRange->isChecked()) {
         TChartAxis &left = Chart1->LeftAxis();

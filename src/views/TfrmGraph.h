@@ -107,6 +107,7 @@ private:
     void setMinLabel(const QString &t);
     void setMaxLabel(const QString &t);
     bool m_bulkScaled = false;
+    double m_bulkMin = 0, m_bulkMax = 0; // the horizontal view while a replay runs
 };
 
 } // namespace Zentrix

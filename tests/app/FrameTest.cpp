@@ -13,6 +13,7 @@
 
 #include <QComboBox>
 #include <QDir>
+#include <QSlider>
 #include "Chart.h"
 
 #include <QAction>
@@ -281,6 +282,18 @@ TEST_F(Frame, ReplayIntoTwoGraphWindowsCountsEachRowOnce)
     // The replay rebuilt the summary from the stored times.
     EXPECT_EQ(frmData->SG3->Cell(1, 4), "4.000");
     EXPECT_EQ(frmData->SG3->Cell(1, 3), "10:00:00");
+
+    // A longer file ends with the view where sample-by-sample scrolling leaves it.
+    for (int i = 5; i < 150; ++i)
+        frmData->AddRow(QString::number(i), "DC  1.000V   ", "", "", "", "10:00:00");
+    frame->DataToGraph();
+    for (TfrmGraph *g : graphs) {
+        EXPECT_DOUBLE_EQ(g->Chart1->BottomAxis().Minimum(), 50);
+        EXPECT_DOUBLE_EQ(g->Chart1->BottomAxis().Maximum(), 150);
+        EXPECT_DOUBLE_EQ(g->Chart1->CursorX(), 149);
+        EXPECT_EQ(g->TrackBar1->value(), 149);
+        EXPECT_EQ(g->Chart1->LeftAxis().LabelFormat(), "#0.000");
+    }
 }
 
 TEST_F(Frame, ConfigurationOkStoresAndRefreshes)
