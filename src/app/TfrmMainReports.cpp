@@ -27,7 +27,7 @@ namespace {
 
 QString printedAt() { return QLocale::system().toString(QDateTime::currentDateTime(), QLocale::ShortFormat); }
 
-template <class D> void fillSettingsTexts(D &d)
+void fillSettingsTexts(ReportHeading &d)
 {
     d.trigger = TriggerText(Settings.TRIGGER);
     d.delay = QString::number(Settings.DELAY);

@@ -12,36 +12,24 @@ constexpr double kTitleMm = 59.0, kDetailMm = 6.35;
 
 void paintTitle(MmPainter &mm, const DataReportData &d)
 {
-    const QFont bold = ReportFont(10, true), plain = ReportFont(10);
+    const QFont plain = ReportFont(10);
     const double band = 190.0;
-    mm.Text(0, 4.2, band, Qt::AlignHCenter, ReportFont(12, true), QStringLiteral("Digital Multimeter Report"));
-    mm.Text(0, 14.6, -1, Qt::AlignLeft, plain, d.fileName);
-    mm.Text(113.0, 14.6, 75.7, Qt::AlignRight, plain, QStringLiteral("Date/Time:") + d.dateTime);
-    mm.Text(1.6, 20.1, -1, Qt::AlignLeft, bold, QStringLiteral("Main Measurement"));
-    mm.Text(36.8, 20.1, 53.2, Qt::AlignLeft, plain, d.mainMeasurement);
-    mm.Text(1.3, 25.9, -1, Qt::AlignLeft, bold, QStringLiteral("TRIGGER"));
-    mm.Text(25.7, 25.9, 42.3, Qt::AlignLeft, plain, d.trigger);
-    mm.Text(87.6, 25.9, -1, Qt::AlignLeft, bold, QStringLiteral("DELAY"));
-    mm.Text(106.4, 25.9, 22.8, Qt::AlignRight, plain, d.delay);
-    mm.Text(147.1, 25.9, -1, Qt::AlignLeft, bold, QStringLiteral("VALUE"));
-    mm.Text(168.0, 25.9, 21.2, Qt::AlignRight, plain, d.value);
-    mm.Text(1.3, 31.5, -1, Qt::AlignLeft, bold, QStringLiteral("CAPTURE"));
-    mm.Text(25.7, 31.5, 42.3, Qt::AlignLeft, plain, d.capture);
-    mm.Text(79.9, 31.5, -1, Qt::AlignLeft, bold, QStringLiteral("HIGH LIMIT"));
-    mm.Text(106.4, 31.5, 22.8, Qt::AlignRight, plain, d.high);
-    mm.Text(140.0, 31.5, -1, Qt::AlignLeft, bold, QStringLiteral("LOW LIMIT"));
-    mm.Text(168.0, 31.5, 21.2, Qt::AlignRight, plain, d.low);
-    mm.Text(1.3, 37.6, -1, Qt::AlignLeft, bold, QStringLiteral("Interval Time"));
-    mm.Text(1.6, 43.1, 21.7, Qt::AlignHCenter, plain, d.interval);
-    const double channelX[] = {80.7, 110.6, 140.2, 170.7}, valueX[] = {70.4, 100.5, 130.2, 160.6};
-    const char *channels[] = {"MAIN", "SUB1", "SUB2", "SUB3"};
-    for (int c = 0; c < 4; ++c) {
-        mm.Text(channelX[c], 37.0, -1, Qt::AlignLeft, bold, QString::fromLatin1(channels[c]));
-        mm.Text(valueX[c], 42.9, 28.6, Qt::AlignLeft, plain, d.min[c]);
-        mm.Text(valueX[c], 48.4, 28.6, Qt::AlignLeft, plain, d.max[c]);
-    }
-    mm.Text(60.9, 42.9, -1, Qt::AlignLeft, bold, QStringLiteral("Min"));
-    mm.Text(60.9, 48.4, -1, Qt::AlignLeft, bold, QStringLiteral("Max"));
+    static const HeadingLayout layout{
+        .titleTop = 4.2,
+        .fileLeft = 0, .fileTop = 14.6,
+        .dateLeft = 113.0, .dateTop = 14.6, .dateWidth = 75.7,
+        .mainTop = 20.1, .mainCaptionLeft = 1.6, .mainLeft = 36.8, .mainWidth = 53.2,
+        .triggerTop = 25.9, .captureTop = 31.5,
+        .triggerCaptionLeft = 1.3, .captureCaptionLeft = 1.3, .modeLeft = 25.7, .modeWidth = 42.3,
+        .delayCaptionLeft = 87.6, .highCaptionLeft = 79.9, .middleLeft = 106.4, .middleWidth = 22.8,
+        .valueCaptionLeft = 147.1, .lowCaptionLeft = 140.0, .rightLeft = 168.0, .rightWidth = 21.2,
+        .intervalCaptionLeft = 1.3, .intervalCaptionTop = 37.6, .intervalLeft = 1.6, .intervalTop = 43.1,
+        .intervalWidth = 21.7,
+        .channelTop = 37.0, .channelLeft = {80.7, 110.6, 140.2, 170.7},
+        .minTop = 42.9, .maxTop = 48.4, .minMaxCaptionLeft = 60.9, .extremeLeft = {70.4, 100.5, 130.2, 160.6},
+        .firstMaxWidth = 28.6,
+    };
+    PaintHeading(mm, layout, d);
     const double headX[] = {13.8, 29.4, 61.6, 96.0, 131.0, 167.0};
     const char *heads[] = {"NO", "TIME", "M A I N", "S U B 1", "S U B 2", "S U B 3"};
     for (int i = 0; i < 6; ++i)

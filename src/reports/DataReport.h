@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReportHeading.h"
+
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -8,12 +10,8 @@ class QPagedPaintDevice;
 
 namespace Zentrix {
 
-struct DataReportData
-{
-    QString fileName, dateTime, mainMeasurement;
-    QString trigger, delay, value, capture, high, low, interval;
-    QString min[4], max[4];
-};
+// The data sheet report prints the common heading only.
+using DataReportData = ReportHeading;
 
 // One detail record: NO, Main, Sub1, Sub2, Sub3, TIME. Answers false after the last one.
 using NextRecord = std::function<bool(QStringList &record)>;

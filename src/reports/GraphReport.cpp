@@ -4,7 +4,6 @@
 #include "ChannelScale.h"
 #include "PagePainter.h"
 
-#include <QFontMetricsF>
 #include <QPagedPaintDevice>
 #include <cmath>
 
@@ -31,7 +30,6 @@ void paintChart(MmPainter &mm, double left, double top, double width, double hei
 {
     QPainter &p = mm.Painter();
     const QFont font = ReportFont(8);
-    const QFontMetricsF fm(font, p.device());
     const double labelMm = 16, bottomMm = 6;
     const double x0 = left + labelMm, y0 = top + 2, x1 = left + width - 3, y1 = top + height - bottomMm;
     mm.Frame(left, top, left + width, top + height);
@@ -65,7 +63,6 @@ void paintChart(MmPainter &mm, double left, double top, double width, double hei
     p.setPen(QPen(Qt::red, std::max(1.0, mm.Px(0.3))));
     p.drawPolyline(line);
     p.restore();
-    Q_UNUSED(fm);
 }
 
 } // namespace
@@ -77,42 +74,31 @@ void PaintGraphReport(QPagedPaintDevice &device, const GraphReportData &d)
     const QFont bold = ReportFont(10, true), plain = ReportFont(10);
     const double band = 190.0;
     mm.Frame(0, 0, band, 189.4);
-    mm.Text(0, 6.3, band, Qt::AlignHCenter, ReportFont(12, true), QStringLiteral("Digital Multimeter Report"));
-    mm.Text(2.1, 17.5, -1, Qt::AlignLeft, plain, d.fileName);
-    mm.Text(108.0, 16.9, 79.9, Qt::AlignRight, plain, QStringLiteral("Date/Time:") + d.dateTime);
-    mm.Text(1.6, 22.8, -1, Qt::AlignLeft, bold, QStringLiteral("Main Measurement"));
-    mm.Text(37.3, 22.8, 52.1, Qt::AlignLeft, plain, d.mainMeasurement);
+    static const HeadingLayout layout{
+        .titleTop = 6.3,
+        .fileLeft = 2.1, .fileTop = 17.5,
+        .dateLeft = 108.0, .dateTop = 16.9, .dateWidth = 79.9,
+        .mainTop = 22.8, .mainCaptionLeft = 1.6, .mainLeft = 37.3, .mainWidth = 52.1,
+        .triggerTop = 28.3, .captureTop = 33.6,
+        .triggerCaptionLeft = 8.7, .captureCaptionLeft = 7.9, .modeLeft = 25.9, .modeWidth = 42.3,
+        .delayCaptionLeft = 87.3, .highCaptionLeft = 79.6, .middleLeft = 108.0, .middleWidth = 20.9,
+        .valueCaptionLeft = 147.4, .lowCaptionLeft = 140.2, .rightLeft = 168.3, .rightWidth = 20.9,
+        .intervalCaptionLeft = 1.9, .intervalCaptionTop = 40.0, .intervalLeft = 1.9, .intervalTop = 46.0,
+        .intervalWidth = 22.0,
+        .channelTop = 40.0, .channelLeft = {80.2, 110.1, 140.2, 170.1},
+        .minTop = 45.8, .maxTop = 51.3, .minMaxCaptionLeft = 61.4, .extremeLeft = {70.1, 100.3, 130.4, 160.3},
+        .firstMaxWidth = 28.8,
+    };
+    PaintHeading(mm, layout, d);
+    // The graph report's own items.
     mm.Text(91.8, 22.8, -1, Qt::AlignLeft, bold, QStringLiteral("Current Channel"));
     mm.Text(122.8, 22.8, 64.8, Qt::AlignLeft, plain, d.channel);
-    mm.Text(8.7, 28.3, -1, Qt::AlignLeft, bold, QStringLiteral("TRIGGER"));
-    mm.Text(25.9, 28.3, 42.3, Qt::AlignLeft, plain, d.trigger);
-    mm.Text(87.3, 28.3, -1, Qt::AlignLeft, bold, QStringLiteral("DELAY"));
-    mm.Text(108.0, 28.3, 20.9, Qt::AlignRight, plain, d.delay);
-    mm.Text(147.4, 28.3, -1, Qt::AlignLeft, bold, QStringLiteral("VALUE"));
-    mm.Text(168.3, 28.3, 20.9, Qt::AlignRight, plain, d.value);
-    mm.Text(7.9, 33.6, -1, Qt::AlignLeft, bold, QStringLiteral("CAPTURE"));
-    mm.Text(25.9, 33.6, 42.3, Qt::AlignLeft, plain, d.capture);
-    mm.Text(79.6, 33.6, -1, Qt::AlignLeft, bold, QStringLiteral("HIGH LIMIT"));
-    mm.Text(108.0, 33.6, 20.9, Qt::AlignRight, plain, d.high);
-    mm.Text(140.2, 33.6, -1, Qt::AlignLeft, bold, QStringLiteral("LOW LIMIT"));
-    mm.Text(168.3, 33.6, 20.9, Qt::AlignRight, plain, d.low);
-    mm.Text(1.9, 40.0, -1, Qt::AlignLeft, bold, QStringLiteral("Interval Time"));
-    mm.Text(1.9, 46.0, 22.0, Qt::AlignHCenter, plain, d.interval);
     mm.Text(25.9, 40.0, -1, Qt::AlignLeft, bold, QStringLiteral("Function"));
     mm.Text(41.8, 40.0, 17.7, Qt::AlignLeft, plain, d.function);
     mm.Text(29.6, 45.8, -1, Qt::AlignLeft, bold, QStringLiteral("Range"));
     mm.Text(41.8, 45.8, 17.7, Qt::AlignLeft, plain, d.range);
     mm.Text(33.9, 51.3, -1, Qt::AlignLeft, bold, QStringLiteral("Unit"));
     mm.Text(41.8, 51.3, 17.7, Qt::AlignLeft, plain, d.unit);
-    const double channelX[] = {80.2, 110.1, 140.2, 170.1}, valueX[] = {70.1, 100.3, 130.4, 160.3};
-    const char *channels[] = {"MAIN", "SUB1", "SUB2", "SUB3"};
-    for (int c = 0; c < 4; ++c) {
-        mm.Text(channelX[c], 40.0, -1, Qt::AlignLeft, bold, QString::fromLatin1(channels[c]));
-        mm.Text(valueX[c], 45.8, 28.6, Qt::AlignLeft, plain, d.min[c]);
-        mm.Text(valueX[c], 51.3, c == 0 ? 28.8 : 28.6, Qt::AlignLeft, plain, d.max[c]);
-    }
-    mm.Text(61.4, 45.8, -1, Qt::AlignLeft, bold, QStringLiteral("Min"));
-    mm.Text(61.4, 51.3, -1, Qt::AlignLeft, bold, QStringLiteral("Max"));
 
     // Rulings.
     for (auto [a, b] : {std::pair{22.2, 28.0}, std::pair{33.3, 39.4}, std::pair{45.2, 51.1}}) {

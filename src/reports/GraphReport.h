@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ReportHeading.h"
+
 #include <QPointF>
 #include <QString>
 #include <vector>
@@ -20,14 +22,11 @@ struct ReportAxis
 };
 
 // Everything the graph report prints, taken from the graph window and the settings.
-struct GraphReportData
+struct GraphReportData : ReportHeading
 {
-    QString fileName, dateTime, mainMeasurement, channel;
-    QString trigger, delay, value, capture, high, low, interval;
-    QString function, range, unit;
-    QString min[4], max[4];
-    ReportAxis vertical{192, 613};
-    ReportAxis horizontal{0, 96.15};
+    QString channel, function, range, unit;
+    ReportAxis vertical{192, 613, 0, {}};
+    ReportAxis horizontal{0, 96.15, 0, {}};
     std::vector<QPointF> points; // the graph's points within the horizontal window
 };
 
