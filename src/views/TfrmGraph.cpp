@@ -285,11 +285,7 @@ void TfrmGraph::AddSample(bool accepted, const QString &main, const QString &sub
         if (m_bulk) {
             m_bulkScaled = true;
         } else {
-            TChartAxis &left = Chart1->LeftAxis();
-            left.SetLabelFormat(Scale.ValueFormat);
-            left.SetMinimum(Scale.RangeMin - 0.1);
-            left.SetMaximum(Scale.RangeMax + 0.1);
-            left.SetIncrement((Scale.RangeMax - Scale.RangeMin) / 8);
+            applyAutoRange(Scale.RangeMax + 0.1);
         }
     }
 
@@ -317,6 +313,16 @@ void TfrmGraph::AddSample(bool accepted, const QString &main, const QString &sub
     }
 }
 
+void TfrmGraph::applyAutoRange(double maximum)
+{
+    // The minimum goes first: the axis refuses a minimum above its maximum and the reverse.
+    TChartAxis &left = Chart1->LeftAxis();
+    left.SetLabelFormat(Scale.ValueFormat);
+    left.SetMinimum(Scale.RangeMin - 0.1);
+    left.SetMaximum(maximum);
+    left.SetIncrement((Scale.RangeMax - Scale.RangeMin) / 8);
+}
+
 void TfrmGraph::BeginReplay()
 {
     m_bulk = true;
@@ -341,13 +347,8 @@ void TfrmGraph::EndReplay()
         bottom.SetMaximum(m_bulkMax);
     }
     // The last sample's automatic range, then the track bar and the cursor on the last point.
-    if (m_bulkScaled && chkRange->isChecked()) {
-        TChartAxis &left = Chart1->LeftAxis();
-        left.SetLabelFormat(Scale.ValueFormat);
-        left.SetMinimum(Scale.RangeMin - 0.1);
-        left.SetMaximum(Scale.RangeMax + 0.1);
-        left.SetIncrement((Scale.RangeMax - Scale.RangeMin) / 8);
-    }
+    if (m_bulkScaled && chkRange->isChecked())
+        applyAutoRange(Scale.RangeMax + 0.1);
     const int last = Chart1->Count() - 1;
     if (last < 0)
         return;
@@ -496,13 +497,8 @@ void TfrmGraph::ChkGridXClick(QCheckBox *box)
 
 void TfrmGraph::Chart1Zoom()
 {
-    if (chkRange->isChecked()) {
-        TChartAxis &left = Chart1->LeftAxis();
-        left.SetLabelFormat(Scale.ValueFormat);
-        left.SetMinimum(Scale.RangeMin - 0.1);
-        left.SetMaximum(Scale.RangeMax);
-        left.SetIncrement((Scale.RangeMax - Scale.RangeMin) / 8);
-    }
+    if (chkRange->isChecked())
+        applyAutoRange(Scale.RangeMax);
     const TChartAxis &bottom = Chart1->BottomAxis();
     Scale.VisibleSpan = static_cast<int>(trunc0(bottom.Maximum() - bottom.Minimum()));
 }

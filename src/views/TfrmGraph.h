@@ -95,6 +95,8 @@ private:
                            QString &line);
     void ShowFunction(const QString &main, const QString &line);
     void setCursorHeights();
+    // "Auto Graph": the vertical axis from the scale, up to maximum.
+    void applyAutoRange(double maximum);
     // The sample number of the point at a track bar position.
     int SampleAtPoint(int index) const;
 
