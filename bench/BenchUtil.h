@@ -1,6 +1,11 @@
 #pragma once
 
+#include "ErrorDisplay.h"
+#include "Global.h"
+#include "TfrmMain.h"
+
 #include <QFile>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <string>
 
@@ -19,3 +24,30 @@ inline void Report(const char *name, double value, const char *unit)
     std::printf("BENCH %s %.3f %s\n", name, value, unit);
     std::fflush(stdout);
 }
+
+// The program as a benchmark runs it: offscreen, in a directory of its own.
+struct BenchProgram
+{
+    Zentrix::TApplication app;
+    QTemporaryDir dir;
+
+    BenchProgram(int &argc, char **argv) : app(offscreen(argc), argv)
+    {
+        Zentrix::SetAppPathForTests(dir.path() + '/');
+        Zentrix::AppPath = dir.path() + '/';
+    }
+    // The frame with its start-up windows, as main() opens it.
+    Zentrix::TfrmMain *StartFrame()
+    {
+        auto *frame = new Zentrix::TfrmMain;
+        frame->CreateChildWindows();
+        return frame;
+    }
+
+private:
+    static int &offscreen(int &argc)
+    {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        return argc;
+    }
+};

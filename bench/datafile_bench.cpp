@@ -19,10 +19,8 @@ using namespace Zentrix;
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    QTemporaryDir dir;
-    SetAppPathForTests(dir.path() + '/');
+    BenchProgram program(argc, argv);
+    const QTemporaryDir &dir = program.dir;
     const QString name = dir.path() + "/big.DMM";
     const int kRows = qEnvironmentVariableIntValue("ZENTRIX_BENCH_ROWS") > 0 ? qEnvironmentVariableIntValue("ZENTRIX_BENCH_ROWS") : 1000000;
     {
@@ -39,8 +37,7 @@ int main(int argc, char **argv)
         SaveGridText(cfg, dir.path() + "/big.CFG");
     }
 
-    auto *frame = new TfrmMain;
-    frame->CreateChildWindows();
+    TfrmMain *frame = program.StartFrame();
     frame->MenuProcess(11); // a second Graph window
     frame->show();
     QCoreApplication::processEvents();

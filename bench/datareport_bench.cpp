@@ -30,13 +30,10 @@ double peakRssMb()
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    QTemporaryDir dir;
-    SetAppPathForTests(dir.path() + '/');
+    BenchProgram program(argc, argv);
+    const QTemporaryDir &dir = program.dir;
     QFile::copy(QStringLiteral(ZENTRIX_SOURCE_DIR "/data/ZENTRIX.SCH"), dir.path() + "/ZENTRIX.SCH");
-    auto *frame = new TfrmMain;
-    frame->CreateChildWindows();
+    TfrmMain *frame = program.StartFrame();
     constexpr int kRows = 100000;
     for (int i = 0; i < kRows; ++i)
         frmData->AddRow(QString::number(i), QStringLiteral("DC  1.234V   "), QStringLiteral("FR  50.00Hz  "),

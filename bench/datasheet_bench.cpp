@@ -16,10 +16,7 @@ using namespace Zentrix;
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    QTemporaryDir dir;
-    AppPath = dir.path() + '/';
+    BenchProgram program(argc, argv);
     QMdiArea area;
     area.resize(800, 600);
     area.show();

@@ -30,10 +30,7 @@ struct Host : ViewHost
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    QTemporaryDir dir;
-    AppPath = dir.path() + '/';
+    BenchProgram program(argc, argv);
     Host host;
     QMdiArea area;
     area.resize(800, 600);

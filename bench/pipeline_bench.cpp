@@ -37,12 +37,8 @@ public:
 
 int main(int argc, char **argv)
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    TApplication app(argc, argv);
-    QTemporaryDir dir;
-    SetAppPathForTests(dir.path() + '/');
-    auto *frame = new TfrmMain;
-    frame->CreateChildWindows();
+    BenchProgram program(argc, argv);
+    TfrmMain *frame = program.StartFrame();
     auto port = std::make_unique<BenchPort>();
     BenchPort *p = port.get();
     frame->SetComm(std::move(port));
